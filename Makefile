@@ -1,0 +1,44 @@
+# The README's commands. Each installs what is missing from Debian's packages,
+# configures with CMake and builds; the build folders are build/ (program and
+# tests), build-sanitize/, build-bench/ and build-fuzz/.
+JOBS ?= $(shell nproc)
+CMAKE ?= cmake
+CTEST ?= ctest
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps build test test-sanitize run bench fuzz clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps
+	$(CMAKE) -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	$(CMAKE) --build build -j $(JOBS)
+
+test: build
+	$(CTEST) --test-dir build --output-on-failure -j $(JOBS)
+
+test-sanitize: deps
+	$(CMAKE) -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVORLIX_SANITIZE=ON
+	$(CMAKE) --build build-sanitize -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  $(CTEST) --test-dir build-sanitize --output-on-failure -j $(JOBS)
+
+run: build
+	./build/vorlix
+
+bench: deps
+	$(CMAKE) -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVORLIX_BUILD_TESTS=OFF -DVORLIX_BUILD_BENCH=ON
+	$(CMAKE) --build build-bench -j $(JOBS)
+	bash bench/run.sh build-bench
+
+fuzz: deps
+	$(CMAKE) -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DVORLIX_BUILD_TESTS=OFF -DVORLIX_BUILD_FUZZ=ON
+	$(CMAKE) --build build-fuzz -j $(JOBS)
+	bash fuzz/run.sh build-fuzz $(FUZZ_SECONDS)
+
+clean:
+	rm -rf build build-sanitize build-bench build-fuzz
