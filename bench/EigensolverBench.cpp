@@ -103,8 +103,8 @@ double WorstEigenResidual() {
     for (const auto& m : RandomSymmetric<N>()) {
         Eigen::SelfAdjointEigenSolver<Fixed<N>> solver(m);
         for (int k = 0; k < N; ++k) {
-            worst = std::max(worst, Residual<N>(m, solver.eigenvectors().col(k),
-                                                solver.eigenvalues()(k)));
+            worst = std::max(worst,
+                             Residual<N>(m, solver.eigenvectors().col(k), solver.eigenvalues()(k)));
         }
     }
     return worst / std::numeric_limits<double>::epsilon();

@@ -112,8 +112,7 @@ void Jacobi(DoubleMatrix& a, std::int64_t n, std::int64_t /*nDim*/, DoubleVector
         const double sum = OffDiagonalSum(a, n);
         if (sum == 0.0) return;
 
-        const double threshold =
-            sweep <= 3 ? (0.2 * sum) / Square(static_cast<double>(n)) : 0.0;
+        const double threshold = sweep <= 3 ? (0.2 * sum) / Square(static_cast<double>(n)) : 0.0;
 
         for (std::int64_t p = 1; p <= n - 1; ++p) {
             for (std::int64_t q = p + 1; q <= n; ++q) {

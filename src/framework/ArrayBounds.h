@@ -11,15 +11,15 @@ namespace ArrayBounds {
 
 // Kept out of line so that the checks on the hot paths stay a compare and a
 // rarely taken branch.
-[[noreturn]] __attribute__((noinline, cold)) inline void ThrowOutOfBounds(std::int64_t index, std::int64_t upperBound) {
+[[noreturn]] __attribute__((noinline, cold)) inline void ThrowOutOfBounds(std::int64_t index,
+                                                                          std::int64_t upperBound) {
     throw OutOfBoundsException("index " + std::to_string(index) + " is outside 0 to " +
                                std::to_string(upperBound));
 }
 
 inline void CheckUpperBound(std::int64_t upperBound) {
     if (upperBound < -1) {
-        throw OutOfBoundsException("upper bound " + std::to_string(upperBound) +
-                                   " is below -1");
+        throw OutOfBoundsException("upper bound " + std::to_string(upperBound) + " is below -1");
     }
 }
 

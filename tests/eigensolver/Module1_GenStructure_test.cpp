@@ -145,46 +145,45 @@ TEST_P(KnownMatrices, EigenpairsInTheirOrder) {
 const double kSqrt5 = std::sqrt(5.0);
 const double kSqrt3 = std::sqrt(3.0);
 
-INSTANTIATE_TEST_SUITE_P(
-    Jacobi, KnownMatrices,
-    testing::Values(
-        KnownCase{"NegativeTheta",
-                  {{3, 1}, {1, 2}},
-                  true,
-                  {(5 + kSqrt5) / 2, (5 - kSqrt5) / 2},
-                  {{0.850651, 0.525731}, {-0.525731, 0.850651}}},
-        KnownCase{"Tridiagonal",
-                  {{4, 1, 0}, {1, 3, 1}, {0, 1, 2}},
-                  true,
-                  {3 + kSqrt3, 3.0, 3 - kSqrt3},
-                  {{0.788675, 0.577350, 0.211325},
-                   {-0.577350, 0.577350, 0.577350},
-                   {0.211325, -0.577350, 0.788675}}},
-        KnownCase{"FullUnsorted",
-                  {{1, 2, 3}, {2, 4, 5}, {3, 5, 6}},
-                  false,
-                  {0.170915, -0.515729, 11.344814},
-                  {{0.591009, -0.736976, 0.327985},
-                   {0.736976, 0.327985, -0.591009},
-                   {0.327985, 0.591009, 0.736976}}},
-        KnownCase{"FullSorted",
-                  {{1, 2, 3}, {2, 4, 5}, {3, 5, 6}},
-                  true,
-                  {11.344814, 0.170915, -0.515729},
-                  {{0.327985, 0.591009, 0.736976},
-                   {0.591009, -0.736976, 0.327985},
-                   {0.736976, 0.327985, -0.591009}}}),
-    [](const testing::TestParamInfo<KnownCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Jacobi, KnownMatrices,
+                         testing::Values(KnownCase{"NegativeTheta",
+                                                   {{3, 1}, {1, 2}},
+                                                   true,
+                                                   {(5 + kSqrt5) / 2, (5 - kSqrt5) / 2},
+                                                   {{0.850651, 0.525731}, {-0.525731, 0.850651}}},
+                                         KnownCase{"Tridiagonal",
+                                                   {{4, 1, 0}, {1, 3, 1}, {0, 1, 2}},
+                                                   true,
+                                                   {3 + kSqrt3, 3.0, 3 - kSqrt3},
+                                                   {{0.788675, 0.577350, 0.211325},
+                                                    {-0.577350, 0.577350, 0.577350},
+                                                    {0.211325, -0.577350, 0.788675}}},
+                                         KnownCase{"FullUnsorted",
+                                                   {{1, 2, 3}, {2, 4, 5}, {3, 5, 6}},
+                                                   false,
+                                                   {0.170915, -0.515729, 11.344814},
+                                                   {{0.591009, -0.736976, 0.327985},
+                                                    {0.736976, 0.327985, -0.591009},
+                                                    {0.327985, 0.591009, 0.736976}}},
+                                         KnownCase{"FullSorted",
+                                                   {{1, 2, 3}, {2, 4, 5}, {3, 5, 6}},
+                                                   true,
+                                                   {11.344814, 0.170915, -0.515729},
+                                                   {{0.327985, 0.591009, 0.736976},
+                                                    {0.591009, -0.736976, 0.327985},
+                                                    {0.736976, 0.327985, -0.591009}}}),
+                         [](const testing::TestParamInfo<KnownCase>& info) {
+                             return info.param.name;
+                         });
 
 // Pins every bit of one full 3x3 result: a fused multiply-add or a reordered
 // sum anywhere in the solver changes at least one of these.
 TEST(Jacobi, FullMatrixIsBitExact) {
     Decomposition r = Solve({{1, 2, 3}, {2, 4, 5}, {3, 5, 6}}, true);
     const double d[] = {0x1.6b08b7f67504ap+3, 0x1.5e08c853381e7p-3, -0x1.080db17c1e51dp-1};
-    const double v[3][3] = {
-        {0x1.4fdb5f638b254p-2, 0x1.2e98bcedf294ep-1, 0x1.7954f2c3d2fddp-1},
-        {0x1.2e98bcedf2949p-1, -0x1.7954f2c3d2fdfp-1, 0x1.4fdb5f638b25ap-2},
-        {0x1.7954f2c3d2fep-1, 0x1.4fdb5f638b24bp-2, -0x1.2e98bcedf294cp-1}};
+    const double v[3][3] = {{0x1.4fdb5f638b254p-2, 0x1.2e98bcedf294ep-1, 0x1.7954f2c3d2fddp-1},
+                            {0x1.2e98bcedf2949p-1, -0x1.7954f2c3d2fdfp-1, 0x1.4fdb5f638b25ap-2},
+                            {0x1.7954f2c3d2fep-1, 0x1.4fdb5f638b24bp-2, -0x1.2e98bcedf294cp-1}};
     for (std::int64_t k = 1; k <= 3; ++k) {
         EXPECT_TRUE(SameBits(r.d(k), d[k - 1])) << "eigenvalue " << k;
         for (std::int64_t j = 1; j <= 3; ++j) {
@@ -235,10 +234,9 @@ TEST(ZeroTwopi, OneCorrectionEachWay) {
         double out;
     };
     const Case cases[] = {
-        {-0.5, -0.5 + twoPi},  {7.0, 7.0 - twoPi},   {-twoPi, 0.0},
-        {-7.0, -7.0 + twoPi},  {13.0, 13.0 - twoPi}, {2 * twoPi, twoPi},
-        {-1e-17, twoPi},       {0.0, 0.0},           {-0.0, -0.0},
-        {twoPi, twoPi},        {nan, nan},
+        {-0.5, -0.5 + twoPi}, {7.0, 7.0 - twoPi}, {-twoPi, 0.0},   {-7.0, -7.0 + twoPi},
+        {13.0, 13.0 - twoPi}, {2 * twoPi, twoPi}, {-1e-17, twoPi}, {0.0, 0.0},
+        {-0.0, -0.0},         {twoPi, twoPi},     {nan, nan},
     };
     for (const Case& c : cases) {
         EXPECT_TRUE(SameBits(ms::ZeroTwopi(c.in), c.out)) << c.in;

@@ -1,6 +1,6 @@
-#include <QApplication>
-
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 // GUI tests need one QApplication for the whole process; the offscreen
 // platform is chosen through QT_QPA_PLATFORM by CTest.
