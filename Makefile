@@ -37,7 +37,7 @@ bench: deps
 fuzz: deps
 	$(CMAKE) -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	  -DVORLIX_BUILD_TESTS=OFF -DVORLIX_BUILD_FUZZ=ON
-	$(CMAKE) --build build-fuzz -j $(JOBS)
+	$(CMAKE) --build build-fuzz -j $(JOBS) --target fuzz_paste_matrix fuzz_number_conversions
 	bash fuzz/run.sh build-fuzz $(FUZZ_SECONDS)
 
 clean:

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QString>
+
+// The framework's immutable Unicode text.
+using String = QString;

@@ -1,0 +1,235 @@
+#include "main_window/Calculation.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <map>
+#include <vector>
+
+#include "framework/QStringPrinter.h"
+
+namespace {
+
+using Row = std::map<std::int64_t, QString>;  // column -> cell text
+
+class FakeCalculationView : public CalculationView {
+public:
+    bool AsyncAltKey() override {
+        ++altReads;
+        return alt;
+    }
+    QString FieldText(int field) override { return fields.at(field); }
+    void SetColumnCount(std::int64_t count) override { columnCount = count; }
+    void SetHeading(std::int64_t column, const QString& heading) override {
+        headings[column] = heading;
+    }
+    void AddRow() override { rows.emplace_back(); }
+    std::int64_t ListCount() override { return static_cast<std::int64_t>(rows.size()); }
+    void SetCell(std::int64_t row, std::int64_t column, const QString& text) override {
+        ASSERT_LT(row, ListCount());
+        rows[row][column] = text;
+    }
+    void AppendText(const QString& text) override {
+        notes += text;
+        ++appends;
+    }
+    void MsgBox(const QString& message) override { messages.push_back(message); }
+
+    void SetMatrix(std::array<const char*, 9> texts) {
+        for (int i = 0; i < 9; ++i) fields[i + 1] = QString::fromUtf8(texts[i]);
+    }
+    void Press() { Calculation(*this).Run(); }
+
+    std::array<QString, 10> fields;  // index 0 unused
+    bool alt = false;
+    int altReads = 0;
+    std::int64_t columnCount = 5;
+    std::map<std::int64_t, QString> headings;
+    std::vector<Row> rows;
+    QString notes;
+    int appends = 0;
+    std::vector<QString> messages;
+};
+
+Row Cells(std::vector<const char*> texts) {
+    Row row;
+    for (std::size_t c = 0; c < texts.size(); ++c) row[c] = QString::fromUtf8(texts[c]);
+    return row;
+}
+
+const QString kNotEnough =
+    QStringLiteral("There are not enough entries to do a calculation. Nothing was changed");
+const QString kAssuming2x2 = QStringLiteral(
+    "Assuming a 2x2 matrix is being entered because entries are missing for a 3x3 matrix");
+const QString kNormalizeLine =
+    QStringLiteral("(to normalize the eigenvalues to 1, divide each by the 1st invariant)\n");
+
+TEST(CalculationTest, DiagonalMatrixWithAltGivesRowsAnglesAndInvariants) {
+    FakeCalculationView view;
+    view.SetMatrix({"1", "0", "0", "0", "2", "0", "0", "0", "3"});
+    view.alt = true;
+    view.Press();
+
+    EXPECT_EQ(view.altReads, 1);
+    EXPECT_EQ(view.columnCount, 7);
+    EXPECT_EQ(view.headings, (std::map<std::int64_t, QString>{{5, "Trend"}, {6, "Plunge"}}));
+    EXPECT_TRUE(view.messages.empty());
+    const std::vector<Row> expectedRows = {
+        Cells({"1", "3", "0", "0", "1", "090", "090"}),
+        Cells({"2", "2", "0", "1", "0", "090", "000"}),
+        Cells({"3", "1", "1", "0", "0", "000", "000"}),
+        Row{},
+    };
+    EXPECT_EQ(view.rows, expectedRows);
+    EXPECT_EQ(view.notes, QStringLiteral("Matrix as entered:\n\n"
+                                         "\t1\t0\t0\n\t0\t2\t0\n\t0\t0\t3\n\n"
+                                         "1st invariant = \t6\n"
+                                         "2nd invariant = \t-11\n"
+                                         "3rd invariant = \t6\n") +
+                              kNormalizeLine);
+    EXPECT_EQ(view.appends, 1);
+}
+
+TEST(CalculationTest, EigenvectorsAreTurnedDownAndGiveTrendAndPlunge) {
+    struct Case {
+        const char* name;
+        std::array<const char*, 9> matrix;
+        std::vector<Row> rows;
+    };
+    // Eigenvectors (0.6, 0, -0.8), (0, 1, 0), (0.8, 0, 0.6): the first one is
+    // turned down into the second quadrant of the trend.
+    // Eigenvectors (0.8, -0.6, 0), (0.6, 0.8, 0), (0, 0, 1): a horizontal one
+    // whose trend is below 0 before it is brought into 0 to 360.
+    // Eigenvectors (0, 0.8, 0.6), (0, -0.6, 0.8), (1, 0, 0): no north component.
+    const Case cases[] = {
+        {"turned down",
+         {"1.72", "0", "-0.96", "0", "2", "0", "-0.96", "0", "2.28"},
+         {Cells({"1", "3", "-0.6", "0", "0.8", "180", "053.13"}),
+          Cells({"2", "2", "0", "1", "0", "090", "000"}),
+          Cells({"3", "1", "0.8", "0", "0.6", "000", "036.87"}), Row{}}},
+        {"horizontal",
+         {"2.64", "-0.48", "0", "-0.48", "2.36", "0", "0", "0", "1"},
+         {Cells({"1", "3", "0.8", "-0.6", "0", "323.13", "000"}),
+          Cells({"2", "2", "0.6", "0.8", "0", "053.13", "000"}),
+          Cells({"3", "1", "0", "0", "1", "090", "090"}), Row{}}},
+        {"east or west",
+         {"1", "0", "0", "0", "2.64", "0.48", "0", "0.48", "2.36"},
+         {Cells({"1", "3", "0", "0.8", "0.6", "090", "036.87"}),
+          Cells({"2", "2", "0", "-0.6", "0.8", "270", "053.13"}),
+          Cells({"3", "1", "1", "0", "0", "000", "000"}), Row{}}},
+    };
+    for (const Case& c : cases) {
+        FakeCalculationView view;
+        view.SetMatrix(c.matrix);
+        view.Press();
+        EXPECT_EQ(view.rows, c.rows) << c.name;
+        EXPECT_EQ(view.columnCount, 5) << c.name;
+        EXPECT_TRUE(view.headings.empty()) << c.name;
+    }
+}
+
+TEST(CalculationTest, TwoByTwoFallbackWritesFourColumnsAndTwoInvariants) {
+    FakeCalculationView view;
+    view.SetMatrix({"2", "1", "x", "1", "2", "", "y", "z", "w"});
+    view.Press();
+
+    EXPECT_EQ(view.messages, std::vector<QString>{kAssuming2x2});
+    ASSERT_EQ(view.rows.size(), 3u);
+    EXPECT_EQ(view.rows[0], Cells({"1", "3", "0.70711", "0.70711"}));
+    EXPECT_EQ(view.rows[1].size(), 4u);
+    EXPECT_EQ(view.rows[1].at(1), QStringLiteral("1"));
+    EXPECT_TRUE(view.rows[2].empty());
+    EXPECT_EQ(view.notes, QStringLiteral("Matrix as entered:\n\n"
+                                         "\t2\t1\tx\n\t1\t2\t\n\ty\tz\tw\n\n"
+                                         "1st invariant = \t4\n"
+                                         "2nd invariant = \t-3\n") +
+                              kNormalizeLine);
+}
+
+TEST(CalculationTest, RefusalsChangeNothingButTheColumns) {
+    struct Case {
+        std::array<const char*, 9> matrix;
+        std::vector<QString> messages;
+    };
+    const Case cases[] = {
+        {{"", "", "", "", "", "", "", "", ""}, {kNotEnough}},
+        {{"1", "2", "3", "4", "", "6", "7", "8", "9"}, {kNotEnough}},
+        {{"1", "2", "3", "4", "5", "abc", "7", "8", "9"},
+         {"The entry in row 2, column 3 (\"abc\") is not a number. Nothing was changed"}},
+        {{"1..5", "2", "3", "4", "5", "6", "7", "8", "9"},
+         {"The entry in row 1, column 1 (\"1..5\") is not a number. Nothing was changed"}},
+        {{"1", "1,5", "3", "4", "5", "6", "7", "8", "9"},
+         {"The entry in row 1, column 2 (\"1,5\") is not a number. Nothing was changed"}},
+        {{"1", "2", "3", "4", "5", "6", "7", "8", "nan"},
+         {"The entry in row 3, column 3 (\"nan\") is not a number. Nothing was changed"}},
+        {{"1", "2", "3", "1e999", "5", "6", "7", "8", "9"},
+         {"The entry in row 2, column 1 (\"1e999\") is not a number. Nothing was changed"}},
+        {{"1", "2", "3", "4", " x ", "6", "7", "8", ""},
+         {kAssuming2x2,
+          "The entry in row 2, column 2 (\" x \") is not a number. Nothing was changed"}},
+    };
+    for (const bool alt : {false, true}) {
+        for (const Case& c : cases) {
+            FakeCalculationView view;
+            view.SetMatrix(c.matrix);
+            view.notes = QStringLiteral("kept");
+            view.alt = alt;
+            view.Press();
+            EXPECT_EQ(view.messages, c.messages) << c.matrix[0];
+            EXPECT_TRUE(view.rows.empty());
+            EXPECT_EQ(view.notes, QStringLiteral("kept"));
+            EXPECT_EQ(view.appends, 0);
+            EXPECT_EQ(view.columnCount, alt ? 7 : 5);
+        }
+    }
+}
+
+TEST(CalculationTest, OnlyParsedFieldsMustBeNumbersAndBlanksReadAsZero) {
+    FakeCalculationView blanks;
+    blanks.SetMatrix({"1", " ", "  ", " ", "2", "\t", " ", " ", "3"});
+    blanks.Press();
+    EXPECT_TRUE(blanks.messages.empty());
+    EXPECT_EQ(blanks.rows.size(), 4u);
+    EXPECT_EQ(blanks.rows[0].at(1), QStringLiteral("3"));
+
+    // A 2x2 matrix never reads the fields of the third row and column.
+    FakeCalculationView twoByTwo;
+    twoByTwo.SetMatrix({"2", "1", "", "1", "2", "abc", "nan", "1,5", "x"});
+    twoByTwo.Press();
+    EXPECT_EQ(twoByTwo.messages, std::vector<QString>{kAssuming2x2});
+    EXPECT_EQ(twoByTwo.rows.size(), 3u);
+}
+
+TEST(CalculationTest, LowerTriangleIsIgnoredButShownInTheNotes) {
+    FakeCalculationView mirrored;
+    mirrored.SetMatrix({"1", "1", "0", "1", "2", "0", "0", "0", "3"});
+    mirrored.Press();
+    FakeCalculationView typedApart;
+    typedApart.SetMatrix({"1", "1", "0", "5", "2", "0", "-7", "8.5", "3"});
+    typedApart.Press();
+
+    EXPECT_EQ(typedApart.rows, mirrored.rows);
+    EXPECT_TRUE(typedApart.notes.startsWith(
+        QStringLiteral("Matrix as entered:\n\n\t1\t1\t0\n\t5\t2\t0\n\t-7\t8.5\t3\n\n")));
+}
+
+TEST(CalculationTest, PressesAccumulateAfterWhatIsThere) {
+    FakeCalculationView view;
+    view.notes = QStringLiteral("typed by the user");
+    view.SetMatrix({"1", "0", "0", "0", "2", "0", "0", "0", "3"});
+    view.alt = true;
+    view.Press();
+    const QString firstNotes = view.notes.mid(view.notes.indexOf(u'M'));
+    view.alt = false;
+    view.Press();
+
+    EXPECT_EQ(view.columnCount, 5);
+    EXPECT_EQ(view.headings.size(), 2u);
+    ASSERT_EQ(view.rows.size(), 8u);
+    EXPECT_TRUE(view.rows[3].empty());
+    EXPECT_EQ(view.rows[4], view.rows[0]);  // trend and plunge written with five columns too
+    EXPECT_TRUE(view.rows[7].empty());
+    EXPECT_EQ(view.notes, QStringLiteral("typed by the user") + firstNotes + firstNotes);
+}
+
+}  // namespace
