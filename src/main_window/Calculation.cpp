@@ -61,6 +61,10 @@ void Calculation::Run() {
     view_.AppendText(notes);
 }
 
+double Calculation::Plunge(double downComponent) {
+    return std::asin(std::clamp(downComponent, -1.0, 1.0));
+}
+
 void Calculation::SwitchColumns(bool altKey) {
     if (altKey) {
         view_.SetColumnCount(7);
@@ -125,8 +129,7 @@ void Calculation::OrientAndAngles() {
             v_(2, i) = -v_(2, i);
             v_(3, i) = -v_(3, i);
         }
-        // A unit vector's component can exceed 1 by a rounding error.
-        plunge_(i) = std::asin(std::clamp(v_(3, i), -1.0, 1.0));
+        plunge_(i) = Plunge(v_(3, i));
         if (std::fabs(v_(1, i)) < 1e-6) {
             trend_(i) = kTrendNorth90;
             if (v_(2, i) < 0) trend_(i) = kTrendNorth270;

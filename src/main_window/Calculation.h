@@ -17,6 +17,10 @@ public:
 
     void Run();
 
+    // The plunge of a unit eigenvector from its third (down) component. A
+    // component that a rounding error took beyond 1 in magnitude counts as 1.
+    static double Plunge(double downComponent);
+
 private:
     void SwitchColumns(bool altKey);
     bool CheckEntries();

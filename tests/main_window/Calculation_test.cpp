@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <map>
 #include <vector>
 
@@ -233,3 +234,11 @@ TEST(CalculationTest, PressesAccumulateAfterWhatIsThere) {
 }
 
 }  // namespace
+
+TEST(CalculationTest, PlungeOfAComponentJustBeyondOneIsNinetyDegrees) {
+    const double justAbove = std::nextafter(1.0, 2.0);
+    EXPECT_EQ(Calculation::Plunge(justAbove), std::asin(1.0));
+    EXPECT_EQ(Calculation::Plunge(-justAbove), -std::asin(1.0));
+    EXPECT_TRUE(std::isnan(std::asin(justAbove)));  // what the clamp prevents
+    EXPECT_EQ(Calculation::Plunge(0.8), std::asin(0.8));
+}
