@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# Runs every benchmark of the given build folder, one after the other.
+# Runs the benchmarks of the given build folder, one after the other. The GUI
+# benchmarks use Qt's offscreen platform unless QT_QPA_PLATFORM says otherwise.
 set -euo pipefail
-build="${1:-build-bench}"
-"$build/bench/eigensolver_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
-for extra in "$build"/bench/*_bench; do
-  [ "$(basename "$extra")" = eigensolver_bench ] && continue
-  [ -x "$extra" ] && "$extra"
-done
+build="${1:-build-bench}/bench"
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+"$build/eigensolver_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+if [ -x "$build/vorlix_startup_probe" ]; then
+  "$build/startup_bench" "$build/vorlix_startup_probe" "$build/bare_window_probe"
+fi
+if [ -x "$build/window_work_bench" ]; then
+  "$build/window_work_bench"
+fi

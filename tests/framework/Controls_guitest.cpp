@@ -1,0 +1,148 @@
+#include <QClipboard>
+#include <QHeaderView>
+#include <QTreeWidget>
+
+#include "framework/GuiTestSupport.h"
+#include "framework/Listbox.h"
+#include "framework/OutOfBoundsException.h"
+#include "framework/TextArea.h"
+#include "framework/TextField.h"
+
+namespace {
+
+class ControlsWindow : public Window {
+public:
+    static constexpr const char* kClassName = "Controls.Controls";
+    ControlsWindow() : Window(QString::fromUtf8(kClassName)) {}
+
+    Listbox& List() const { return Control<Listbox>(QStringLiteral("List")); }
+    TextArea& Notes() const { return Control<TextArea>(QStringLiteral("Notes")); }
+    TextField& Field() const { return Control<TextField>(QStringLiteral("Field")); }
+
+protected:
+    void Layout() override {
+        Width(420);
+        Height(300);
+    }
+    void CreateControls() override {
+        Listbox& list = NewControl<Listbox>(QStringLiteral("List"));
+        list.Left(10);
+        list.Top(10);
+        list.Width(400);
+        list.Height(120);
+        list.LockRight(true);
+        list.ColumnCount(2);
+        list.InitialValue(QStringLiteral("#\tA\tB\tC"));
+        list.ColumnWidths(QStringLiteral("10%, 40%,50%"));
+        list.SelectionType(1);
+        TextArea& notes = NewControl<TextArea>(QStringLiteral("Notes"));
+        notes.Left(10);
+        notes.Top(140);
+        notes.Width(400);
+        notes.Height(100);
+        notes.AcceptTabs(true);
+        TextField& field = NewControl<TextField>(QStringLiteral("Field"));
+        field.Top(250);
+        field.TabIndex(1);
+    }
+};
+
+class ControlsTest : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        window = Window::Obtain<ControlsWindow>();
+        ShowAndActivate(*window);
+    }
+
+    ControlsWindow* window = nullptr;
+};
+
+TEST_F(ControlsTest, HiddenColumnsKeepTheirCellsAndHeadingsUntilTheyShow) {
+    Listbox& list = window->List();
+    list.AddRow();
+    list.Cell(0, 0, QStringLiteral("1"));
+    list.Cell(0, 3, QStringLiteral("hidden"));
+    list.HeaderType(3, 1);  // beyond the shown columns
+    EXPECT_EQ(list.ColumnCount(), 2);
+    EXPECT_EQ(list.Cell(0, 3), QStringLiteral("hidden"));
+
+    auto* tree = static_cast<QTreeWidget*>(list.Widget());
+    EXPECT_TRUE(tree->isColumnHidden(3));
+    list.ColumnCount(4);
+    EXPECT_FALSE(tree->isColumnHidden(3));
+    EXPECT_EQ(list.Heading(3), QStringLiteral("C"));
+    EXPECT_EQ(list.HeaderType(3), 1);
+    list.ColumnCount(2);
+    EXPECT_EQ(list.Cell(0, 3), QStringLiteral("hidden"));
+}
+
+TEST_F(ControlsTest, CellsOutsideTheListRaise) {
+    Listbox& list = window->List();
+    list.AddRow();
+    const std::int64_t outside[][2] = {{1, 0}, {-1, 0}, {0, -1}, {0, Listbox::kMaxColumns}};
+    for (const auto& cell : outside) {
+        EXPECT_THROW(list.Cell(cell[0], cell[1]), OutOfBoundsException)
+            << cell[0] << "," << cell[1];
+        EXPECT_THROW(list.Cell(cell[0], cell[1], QStringLiteral("x")), OutOfBoundsException);
+    }
+}
+
+TEST_F(ControlsTest, ColumnWidthsFollowTheListsWidthAndADraggedBorder) {
+    Listbox& list = window->List();
+    list.ColumnCount(3);
+    auto* tree = static_cast<QTreeWidget*>(list.Widget());
+    const auto expectShare = [tree](int column, double percent) {
+        EXPECT_NEAR(tree->columnWidth(column), tree->viewport()->width() * percent / 100.0, 1.0)
+            << "column " << column;
+    };
+    expectShare(0, 10);
+    expectShare(2, 50);
+    window->Width(620);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(list.Width(), 600);
+    expectShare(0, 10);
+    expectShare(1, 40);
+
+    tree->header()->resizeSection(0, tree->viewport()->width() / 5);  // as a drag does
+    window->Width(420);
+    QCoreApplication::processEvents();
+    expectShare(0, 20);
+}
+
+TEST_F(ControlsTest, EditCopyWithTheListFocusedCopiesTheSelectedRows) {
+    Listbox& list = window->List();
+    const char* rows[][2] = {{"1", "2.5"}, {"2", "-1"}, {"3", "0"}};
+    for (int r = 0; r < 3; ++r) {
+        list.AddRow();
+        list.Cell(r, 0, QString::fromUtf8(rows[r][0]));
+        list.Cell(r, 1, QString::fromUtf8(rows[r][1]));
+        list.Cell(r, 2, QStringLiteral("not shown"));
+    }
+    auto* tree = static_cast<QTreeWidget*>(list.Widget());
+    tree->topLevelItem(0)->setSelected(true);
+    tree->topLevelItem(2)->setSelected(true);
+    list.SetFocus();
+
+    MenuItem copy;
+    copy.Name(QStringLiteral("EditCopy"));
+    window->MenuItemChosen(copy);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("1\t2.5\n3\t0"));
+}
+
+TEST_F(ControlsTest, TheNotesAreaTakesTabsAndAppendsAtTheEnd) {
+    TextArea& notes = window->Notes();
+    notes.SetFocus();
+    QTest::keyClicks(notes.Widget(), QStringLiteral("a"));
+    QTest::keyClick(notes.Widget(), Qt::Key_Tab);
+    QTest::keyClick(notes.Widget(), Qt::Key_Home);  // the user's cursor is not the end
+    notes.AppendText(QStringLiteral("b\nc"));
+    EXPECT_EQ(notes.Text(), QStringLiteral("a\tb\nc"));
+    EXPECT_EQ(QApplication::focusWidget(), notes.Widget());
+
+    window->Field().SetFocus();
+    QTest::keyClick(window->Field().Widget(), Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), window->Field().Widget());
+}
+
+}  // namespace
