@@ -1,6 +1,16 @@
 #include "main_window/Window1.h"
 
+#include "app/FileTypes1.h"
 #include "app/MainMenuBar.h"
+#include "framework/SaveDialog.h"
+#include "framework/TextOutputStream.h"
+#include "main_window/Calculation.h"
+#include "main_window/PasteMatrixCommand.h"
+#include "main_window/SaveTextWriter.h"
+#include "main_window/TextOutputStreamSink.h"
+#include "main_window/Window1CalculationView.h"
+#include "main_window/Window1PasteMatrixView.h"
+#include "main_window/Window1SaveTextSource.h"
 
 struct Window1::ControlDesign {
     const char* name;
@@ -166,53 +176,67 @@ void Window1::Listbox1_Open(Listbox& list) {
 }
 
 void Window1::PushButton1_Action(PushButton&) {
-    // filled by the window's work
+    Window1CalculationView view(*this);
+    Calculation(view).Run();
 }
 
-void Window1::TextField6_LostFocus(TextField&) {
-    // filled by the window's work
+TextField& Window1::MatrixField(int field) const {
+    return Control<TextField>(QStringLiteral("TextField%1").arg(field));
 }
 
-void Window1::TextField3_LostFocus(TextField&) {
-    // filled by the window's work
+// Leaving an off-diagonal field copies its text, as it is, into the field of
+// the mirrored entry.
+void Window1::MirrorInto(const TextField& from, TextField& to) { to.Text(from.Text()); }
+
+// Passes over the lower triangle to the next diagonal field, ready to be typed over.
+void Window1::JumpTo(TextField& field) {
+    field.SetFocus();
+    field.SelectAll();
 }
 
-void Window1::TextField8_LostFocus(TextField&) {
-    // filled by the window's work
+void Window1::TextField6_LostFocus(TextField& field) {
+    MirrorInto(field, TextField8());
+    JumpTo(TextField9());
 }
 
-void Window1::TextField2_LostFocus(TextField&) {
-    // filled by the window's work
+void Window1::TextField3_LostFocus(TextField& field) {
+    MirrorInto(field, TextField7());
+    JumpTo(TextField5());
 }
 
-void Window1::TextField7_LostFocus(TextField&) {
-    // filled by the window's work
-}
+void Window1::TextField8_LostFocus(TextField& field) { MirrorInto(field, TextField6()); }
 
-void Window1::TextField4_LostFocus(TextField&) {
-    // filled by the window's work
-}
+void Window1::TextField2_LostFocus(TextField& field) { MirrorInto(field, TextField4()); }
 
-void Window1::Event_MouseMove(std::int64_t, std::int64_t) {
-    // filled by the window's work
-}
+void Window1::TextField7_LostFocus(TextField& field) { MirrorInto(field, TextField3()); }
 
-bool Window1::Event_MouseDown(std::int64_t, std::int64_t) {
-    return false;  // filled by the window's work
-}
+void Window1::TextField4_LostFocus(TextField& field) { MirrorInto(field, TextField2()); }
 
-void Window1::Event_MouseUp(std::int64_t, std::int64_t) {
-    // filled by the window's work
-}
+void Window1::Event_MouseMove(std::int64_t x, std::int64_t y) { splitter_.MouseMove(x, y); }
 
-void Window1::Event_MouseDrag(std::int64_t, std::int64_t) {
-    // filled by the window's work
-}
+bool Window1::Event_MouseDown(std::int64_t x, std::int64_t y) { return splitter_.MouseDown(x, y); }
 
+void Window1::Event_MouseUp(std::int64_t x, std::int64_t y) { splitter_.MouseUp(x, y); }
+
+void Window1::Event_MouseDrag(std::int64_t x, std::int64_t y) { splitter_.MouseDrag(x, y); }
+
+// A file that cannot be written raises IOException, which the framework
+// reports naming the file and the reason; the stream then leaves no partial
+// file and an existing one as it was.
 bool Window1::FilesaveText_Action() {
-    return false;  // filled by the window's work
+    std::shared_ptr<FileType> textType = FileTypes1::Text();
+    if (!textType) throw NilObjectException("the text file type does not exist");
+    std::unique_ptr<FolderItem> file =
+        GetSaveFolderItem(QString(*textType), QStringLiteral("Vorlix output.txt"));
+    if (!file) return false;
+    std::unique_ptr<TextOutputStream> stream = TextOutputStream::Create(*file);
+    TextOutputStreamSink sink(*stream);
+    SaveTextWriter::WriteResults(Window1SaveTextSource(*this), sink);
+    stream->Close();
+    return true;
 }
 
 bool Window1::EditPasteMatrix_Action() {
-    return false;  // filled by the window's work
+    Window1PasteMatrixView view(*this);
+    return PasteMatrixCommand::Run(view);
 }

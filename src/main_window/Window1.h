@@ -12,6 +12,8 @@
 #include "framework/TextArea.h"
 #include "framework/TextField.h"
 #include "framework/Window.h"
+#include "main_window/ResultsSplitter.h"
+#include "main_window/Window1SplitterLayout.h"
 
 // The program's working window: the matrix fields, Calculate, the results
 // list, the notes area and the splitter grip between them.
@@ -21,13 +23,11 @@ public:
 
     Window1();
 
-    // Height of the list and of the notes area, pointer y and top of the notes
-    // area when a splitter drag starts.
-    std::int64_t LBdefaultHt = 0;
-    std::int64_t TAdefaultHt = 0;
-    bool splitDrag = false;
-    std::int64_t ySplitInit = 0;
-    std::int64_t defaultTopTA = 0;
+    // The splitter between the results list and the notes area; it holds the
+    // window's drag state (LBdefaultHt, TAdefaultHt, splitDrag, ySplitInit,
+    // defaultTopTA).
+    ResultsSplitter& Splitter() { return splitter_; }
+    const ResultsSplitter& Splitter() const { return splitter_; }
 
     TextArea& TextArea1() const { return Control<TextArea>("TextArea1"); }
     Label& Label1() const { return Control<Label>("Label1"); }
@@ -45,6 +45,8 @@ public:
     Listbox& Listbox1() const { return Control<Listbox>("Listbox1"); }
     Label& Label2() const { return Control<Label>("Label2"); }
     Separator& Separator1() const { return Control<Separator>("Separator1"); }
+    // Matrix entry field 1 to 9, row by row: field 3(r - 1) + c holds a(r, c).
+    TextField& MatrixField(int field) const;
 
     void PushButton1_Action(PushButton& button);
     // Typing in a field has no immediate effect: one handler that does nothing.
@@ -97,12 +99,18 @@ protected:
 private:
     struct ControlDesign;
 
+    void MirrorInto(const TextField& from, TextField& to);
+    void JumpTo(TextField& field);
+
     void CreateControls0();
     void CreateMatrixFields();
     template <class T>
     T& Place(const ControlDesign& design, RectControl* parent = nullptr);
     template <class T>
     T& MenuItemNamed(const char* name) const;
+
+    Window1SplitterLayout splitterLayout_{*this};
+    ResultsSplitter splitter_{splitterLayout_};
 };
 
 // The open main window, or a newly built one.
