@@ -1,0 +1,81 @@
+// The main window's work in the real window on the offscreen platform: one
+// Calculate press, 2,000 presses in a row (does appending grow with what the
+// list and the notes hold?), and Save Text of the window that results.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <random>
+#include <vector>
+
+#include "app/Startup.h"
+#include "framework/MsgBox.h"
+#include "framework/SaveDialog.h"
+#include "main_window/Window1.h"
+
+namespace {
+
+double MedianMicroseconds(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void EnterRandomMatrix(class Window1& window, std::mt19937_64& rng) {
+    std::uniform_real_distribution<double> entry(-10.0, 10.0);
+    for (int r = 1; r <= 3; ++r) {
+        for (int c = r; c <= 3; ++c) {
+            const QString text = QString::number(entry(rng), 'g', 6);
+            window.MatrixField(3 * (r - 1) + c).Text(text);
+            window.MatrixField(3 * (c - 1) + r).Text(text);
+        }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    SetMsgBoxPresenter([](const QString&) {});
+    InitFileTypes();
+    NewAppInstance();
+    class Window1* window = Window1();
+    QCoreApplication::processEvents();
+
+    const int presses = 2000;
+    std::mt19937_64 rng(7);
+    std::vector<double> micros;
+    micros.reserve(presses);
+    QElapsedTimer timer;
+    for (int i = 0; i < presses; ++i) {
+        EnterRandomMatrix(*window, rng);
+        timer.start();
+        window->PushButton1_Action(window->PushButton1());
+        micros.push_back(timer.nsecsElapsed() / 1000.0);
+        QCoreApplication::processEvents();  // let the list and the notes repaint
+    }
+    const double first =
+        MedianMicroseconds(std::vector<double>(micros.begin(), micros.begin() + 100));
+    const double last = MedianMicroseconds(std::vector<double>(micros.end() - 100, micros.end()));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Vorlix output.txt");
+    SetSaveDialogPresenter([&](const QString&, const QString&) { return path; });
+    std::vector<double> saveMillis;
+    for (int i = 0; i < 5; ++i) {
+        timer.start();
+        window->FilesaveText_Action();
+        saveMillis.push_back(timer.nsecsElapsed() / 1e6);
+    }
+
+    std::printf("\nMain window work (offscreen platform):\n");
+    std::printf("  one Calculate press, median of the first 100:  %8.1f us\n", first);
+    std::printf("  median of the last 100 of %d presses:        %8.1f us (%.2f times)\n",
+                presses, last, last / first);
+    std::printf("  Save Text of %lld rows, %lld KiB file, median of 5: %6.1f ms\n",
+                static_cast<long long>(window->Listbox1().ListCount()),
+                static_cast<long long>(QFile(path).size() / 1024), MedianMicroseconds(saveMillis));
+    std::fflush(stdout);
+    std::_Exit(0);  // the measurement is done; skip tearing down 8,000 rows
+}
