@@ -20,6 +20,7 @@
 #include "framework/RectControl.h"
 #include "framework/Runtime.h"
 #include "framework/StandardEditCommands.h"
+#include "framework/TextField.h"
 
 namespace {
 
@@ -327,7 +328,7 @@ void Window::BuildQtMenuBar() {
 // Tab order: the controls of each parent by TabIndex, a container's own
 // controls following the container.
 void Window::OrderTabs() {
-    std::vector<QWidget*> chain;
+    std::vector<RectControl*> chain;
     std::function<void(const RectControl*)> visit = [&](const RectControl* container) {
         std::vector<RectControl*> children;
         for (const auto& control : controls_) {
@@ -337,12 +338,19 @@ void Window::OrderTabs() {
             return a->TabIndex() < b->TabIndex();
         });
         for (RectControl* child : children) {
-            if (child->Widget()->focusPolicy() & Qt::TabFocus) chain.push_back(child->Widget());
+            if (child->Widget()->focusPolicy() & Qt::TabFocus) chain.push_back(child);
             visit(child);
         }
     };
     visit(nullptr);
-    for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+    for (std::size_t i = 1; i < chain.size(); ++i) {
+        QWidget::setTabOrder(chain[i - 1]->Widget(), chain[i]->Widget());
+    }
+    // A window opens ready for typing: in its first entry field by tab order.
+    const auto firstField = std::find_if(chain.begin(), chain.end(), [](RectControl* control) {
+        return dynamic_cast<TextField*>(control) != nullptr;
+    });
+    if (firstField != chain.end()) (*firstField)->Widget()->setFocus();
 }
 
 void Window::ShowWidget() {

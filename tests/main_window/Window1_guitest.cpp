@@ -113,7 +113,8 @@ TEST_F(Window1Test, ResizingFollowsTheLocksAndStaysWithinTheLimits) {
 // over the lower triangle, which fills itself.
 TEST_F(Window1Test, TabWalksTheUpperTriangleAndTypesATabInTheNotes) {
     ShowAndActivate(*window);
-    window->TextField1().SetFocus();
+    // The window opens ready for the first entry.
+    ASSERT_EQ(window->ControlByWidget(QApplication::focusWidget()), &window->TextField1());
     QStringList walked;
     const QStringList entries = {"1", "2", "3", "4", "5", "6"};
     for (const QString& entry : entries) {

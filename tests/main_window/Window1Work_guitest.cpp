@@ -1,0 +1,356 @@
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include "app/FileTypes1.h"
+#include "framework/Clipboard.h"
+#include "framework/GuiTestSupport.h"
+#include "main_window/Window1.h"
+
+namespace {
+
+const QString kNotEnough =
+    QStringLiteral("There are not enough entries to do a calculation. Nothing was changed");
+const QString kNoMatrix = QStringLiteral("The clipboard does not contain a recognizable matrix!");
+
+// The diagonal matrix 1, 2, 3, whose rows and notes are known exactly.
+const char* const kDiagonal[9] = {"1", "0", "0", "0", "2", "0", "0", "0", "3"};
+const char* const kDiagonalRows[3][7] = {
+    {"1", "3", "0", "0", "1", "090", "090"},
+    {"2", "2", "0", "1", "0", "090", "000"},
+    {"3", "1", "1", "0", "0", "000", "000"},
+};
+const QString kDiagonalNotes = QStringLiteral(
+    "Matrix as entered:\n\n"
+    "\t1\t0\t0\n\t0\t2\t0\n\t0\t0\t3\n\n"
+    "1st invariant = \t6\n"
+    "2nd invariant = \t-11\n"
+    "3rd invariant = \t6\n"
+    "(to normalize the eigenvalues to 1, divide each by the 1st invariant)\n");
+
+void SendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+    QMouseEvent event(type, at, target->mapToGlobal(at),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
+                      Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+class Window1WorkTest : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        previousAlt_ = Keyboard::SetAltKeySource([this] { return alt; });
+        previousSaveDialog_ =
+            SetSaveDialogPresenter([this](const QString& filters, const QString& defaultName) {
+                dialogFilters = filters;
+                dialogDefaultName = defaultName;
+                return savePath;
+            });
+        window = Window1();
+        ShowAndActivate(*window);
+    }
+
+    void TearDown() override {
+        Keyboard::SetAltKeySource(previousAlt_);
+        SetSaveDialogPresenter(previousSaveDialog_);
+        GuiTest::TearDown();
+    }
+
+    void EnterMatrix(const char* const (&texts)[9]) const {
+        for (int field = 1; field <= 9; ++field) {
+            window->MatrixField(field).Text(QString::fromUtf8(texts[field - 1]));
+        }
+    }
+
+    QStringList Fields() const {
+        QStringList texts;
+        for (int field = 1; field <= 9; ++field) texts << window->MatrixField(field).Text();
+        return texts;
+    }
+
+    QStringList Row(std::int64_t row) const {
+        QStringList cells;
+        for (int column = 0; column < 7; ++column) cells << window->Listbox1().Cell(row, column);
+        return cells;
+    }
+
+    static QStringList Expected(const char* const (&cells)[7]) {
+        QStringList texts;
+        for (const char* cell : cells) texts << QString::fromUtf8(cell);
+        return texts;
+    }
+
+    QTreeWidget* Tree() const { return static_cast<QTreeWidget*>(window->Listbox1().Widget()); }
+
+    void ClickCalculate() const {
+        QTest::mouseClick(window->PushButton1().Widget(), Qt::LeftButton);
+    }
+
+    void Click(RectControl& control) const {
+        QTest::mouseClick(control.Widget(), Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
+
+    RectControl* Focused() const { return window->ControlByWidget(QApplication::focusWidget()); }
+
+    class Window1* window = nullptr;
+    bool alt = false;
+    QString savePath;
+    QString dialogFilters;
+    QString dialogDefaultName;
+
+private:
+    Keyboard::AltKeySource previousAlt_;
+    SaveDialogPresenter previousSaveDialog_;
+};
+
+// --- Calculate ---
+
+TEST_F(Window1WorkTest, ClickingCalculateWritesRowsAndAppendsNotesAfterTheUsersText) {
+    EnterMatrix(kDiagonal);
+    window->TextArea1().AppendText(QStringLiteral("my notes"));
+    ClickCalculate();
+
+    EXPECT_TRUE(messages.isEmpty());
+    ASSERT_EQ(window->Listbox1().ListCount(), 4);
+    for (int row = 0; row < 3; ++row) EXPECT_EQ(Row(row), Expected(kDiagonalRows[row])) << row;
+    EXPECT_EQ(Row(3), QStringList(7, QString()));
+    EXPECT_EQ(window->Listbox1().ColumnCount(), 5);
+    EXPECT_EQ(window->TextArea1().Text(), QStringLiteral("my notes") + kDiagonalNotes);
+}
+
+TEST_F(Window1WorkTest, ReturnInAMatrixFieldPressesCalculate) {
+    EnterMatrix(kDiagonal);
+    window->TextField9().SetFocus();
+    QTest::keyClick(window->TextField9().Widget(), Qt::Key_Return);
+    EXPECT_EQ(window->Listbox1().ListCount(), 4);
+    EXPECT_EQ(window->TextArea1().Text(), kDiagonalNotes);
+}
+
+// Trend and plunge are written while hidden and show once Alt asks for them.
+TEST_F(Window1WorkTest, AltShowsSevenColumnsWithTheCellsWrittenWhileFiveWereShown) {
+    EnterMatrix(kDiagonal);
+    ClickCalculate();
+    EXPECT_TRUE(Tree()->isColumnHidden(5));
+    EXPECT_TRUE(Tree()->isColumnHidden(6));
+
+    alt = true;
+    ClickCalculate();
+    EXPECT_EQ(window->Listbox1().ColumnCount(), 7);
+    EXPECT_EQ(window->Listbox1().Heading(5), QStringLiteral("Trend"));
+    EXPECT_EQ(window->Listbox1().Heading(6), QStringLiteral("Plunge"));
+    ASSERT_EQ(Tree()->topLevelItemCount(), 8);
+    for (int column = 5; column <= 6; ++column) {
+        EXPECT_FALSE(Tree()->isColumnHidden(column));
+        EXPECT_EQ(Tree()->headerItem()->text(column), window->Listbox1().Heading(column));
+        EXPECT_EQ(Tree()->topLevelItem(0)->text(column),
+                  QString::fromUtf8(kDiagonalRows[0][column]));
+    }
+
+    alt = false;
+    ClickCalculate();
+    EXPECT_EQ(window->Listbox1().ColumnCount(), 5);
+    EXPECT_TRUE(Tree()->isColumnHidden(5));
+}
+
+TEST_F(Window1WorkTest, RefusedEntriesShowTheMessageAndChangeNothing) {
+    struct Case {
+        const char* fields[9];
+        QString message;
+    };
+    const Case cases[] = {
+        {{"", "", "", "", "", "", "", "", ""}, kNotEnough},
+        {{"1", "0", "0", "0", "abc", "0", "0", "0", "3"},
+         QStringLiteral("The entry in row 2, column 2 (\"abc\") is not a number. "
+                        "Nothing was changed")},
+    };
+    window->TextArea1().AppendText(QStringLiteral("kept"));
+    for (const Case& c : cases) {
+        messages.clear();
+        EnterMatrix(c.fields);
+        alt = true;
+        ClickCalculate();
+        EXPECT_EQ(messages, QStringList{c.message});
+        EXPECT_EQ(window->Listbox1().ListCount(), 0);
+        EXPECT_EQ(window->TextArea1().Text(), QStringLiteral("kept"));
+        // The column switch comes first and stands.
+        EXPECT_EQ(window->Listbox1().ColumnCount(), 7);
+    }
+}
+
+// --- Matrix fields ---
+
+TEST_F(Window1WorkTest, LeavingAnOffDiagonalFieldByAClickMirrorsItsTextEmptyTextToo) {
+    window->TextField4().Text(QStringLiteral("9"));
+    for (const QString& text : {QStringLiteral(" 1.5 "), QString()}) {
+        window->TextField2().SetFocus();
+        window->TextField2().Text(text);
+        Click(window->TextArea1());
+        EXPECT_EQ(window->TextField4().Text(), text);
+        EXPECT_EQ(Focused(), &window->TextArea1());
+    }
+}
+
+TEST_F(Window1WorkTest, LeavingTextField3AnyWayJumpsToTextField5WithItsTextSelected) {
+    const std::function<void()> leaveBy[] = {
+        [this] { QTest::keyClick(window->TextField3().Widget(), Qt::Key_Backtab); },
+        [this] { Click(window->TextField1()); },
+        [this] { Click(window->TextArea1()); },
+    };
+    for (const auto& leave : leaveBy) {
+        window->TextField5().Text(QStringLiteral("2.5"));
+        window->TextField3().SetFocus();
+        window->TextField3().Text(QStringLiteral("7"));
+        leave();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(Focused(), &window->TextField5());
+        EXPECT_EQ(qobject_cast<QLineEdit*>(window->TextField5().Widget())->selectedText(),
+                  QStringLiteral("2.5"));
+        EXPECT_EQ(window->TextField7().Text(), QStringLiteral("7"));
+    }
+}
+
+TEST_F(Window1WorkTest, LeavingADiagonalFieldChangesNoOtherField) {
+    const char* const distinct[9] = {"a", "b", "c", "d", "e", "f", "g", "h", "i"};
+    for (int field : {1, 5, 9}) {
+        EnterMatrix(distinct);
+        window->TextArea1().SetFocus();
+        TextField& diagonal = window->MatrixField(field);
+        diagonal.SetFocus();
+        QTest::keyClicks(diagonal.Widget(), QStringLiteral("x"));
+        Click(window->TextArea1());
+        QStringList others = Fields();
+        EXPECT_EQ(others[field - 1], QString::fromUtf8(distinct[field - 1]) + "x");
+        others[field - 1] = QString::fromUtf8(distinct[field - 1]);
+        EXPECT_EQ(others, QStringList({"a", "b", "c", "d", "e", "f", "g", "h", "i"})) << field;
+        EXPECT_EQ(Focused(), &window->TextArea1()) << field;
+    }
+}
+
+// --- Paste Matrix ---
+
+TEST_F(Window1WorkTest, CtrlShiftVPastesAllNineFieldsWithoutMirroring) {
+    window->TextField2().SetFocus();
+    Clipboard().Text(QStringLiteral("1\t2\t3\n4\t5\t6\n7\t8\t9"));
+    QTest::keyClick(window->TextField2().Widget(), Qt::Key_V,
+                    Qt::ControlModifier | Qt::ShiftModifier);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(Fields(), QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9"}));
+    EXPECT_EQ(Focused(), &window->TextField2());
+}
+
+TEST_F(Window1WorkTest, PasteMatrixGivesTrueOrShowsTheMessageAndGivesFalse) {
+    EnterMatrix(kDiagonal);
+    const QStringList before = Fields();
+    for (const QString& text : {QStringLiteral("no matrix"), QString()}) {
+        messages.clear();
+        Clipboard().Text(text);
+        EXPECT_FALSE(window->EditPasteMatrix_Action()) << text.toStdString();
+        EXPECT_EQ(messages, QStringList{kNoMatrix});
+        EXPECT_EQ(Fields(), before);
+    }
+    messages.clear();
+    Clipboard().Text(QStringLiteral("5,6,7,8"));
+    EXPECT_TRUE(window->EditPasteMatrix_Action());
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(Fields(), QStringList({"5", "6", "0", "7", "8", "0", "0", "0", "3"}));
+}
+
+// --- Save Text ---
+
+class Window1SaveTest : public Window1WorkTest {
+protected:
+    void SetUp() override {
+        Window1WorkTest::SetUp();
+        ASSERT_TRUE(folder.isValid());
+        // Start-up registers the program's file types.
+        if (!FileTypes1::Text()) FileTypes1::Initialize();
+        EnterMatrix(kDiagonal);
+        ClickCalculate();
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(Window1SaveTest, CtrlSWritesTheListAndTheNotes) {
+    savePath = folder.filePath(QStringLiteral("out.txt"));
+    QTest::keyClick(window->TextArea1().Widget(), Qt::Key_S, Qt::ControlModifier);
+
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(dialogDefaultName, QStringLiteral("Vorlix output.txt"));
+    EXPECT_TRUE(dialogFilters.contains(QStringLiteral("text/plain")));
+    EXPECT_TRUE(dialogFilters.contains(QStringLiteral("*.txt")));
+    QFile file(savePath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray expected =
+        "#\tEigenValue\talpha\tbeta\tgamma\ttrd\tplg\n"
+        "1\t3\t0\t0\t1\n"
+        "2\t2\t0\t1\t0\n"
+        "3\t1\t1\t0\t0\n"
+        "\t\t\t\t\n"
+        "------------------------------------------------\n"
+        "\n" +
+        kDiagonalNotes.toUtf8();
+    EXPECT_EQ(file.readAll(), expected);
+}
+
+TEST_F(Window1SaveTest, CancellingGivesFalseAndCreatesNoFile) {
+    savePath.clear();
+    EXPECT_FALSE(window->FilesaveText_Action());
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(Window1SaveTest, AnUnwritablePathIsReportedNamingTheFileAndLeavesNoFile) {
+    const QString paths[] = {
+        folder.filePath(QStringLiteral("missing/out.txt")),
+        folder.filePath(QStringLiteral("a folder")),
+    };
+    QDir(folder.path()).mkdir(QStringLiteral("a folder"));
+    for (const QString& path : paths) {
+        messages.clear();
+        savePath = path;
+        QTest::keyClick(window->TextArea1().Widget(), Qt::Key_S, Qt::ControlModifier);
+        ASSERT_EQ(messages.size(), 1) << path.toStdString();
+        EXPECT_TRUE(messages[0].contains(path)) << messages[0].toStdString();
+        EXPECT_FALSE(QFileInfo(path).isFile());
+        EXPECT_EQ(window->Listbox1().ListCount(), 4);
+        EXPECT_EQ(window->TextArea1().Text(), kDiagonalNotes);
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{"a folder"});
+}
+
+// --- Splitter ---
+
+TEST_F(Window1WorkTest, DraggingTheGripMovesTheBoundaryWithinTheLimits) {
+    QWidget* content = window->ContentArea();
+    QTest::mouseMove(content, {100, 366});
+    EXPECT_EQ(window->MouseCursor(), Cursors::SplitterNorthSouth);
+    EXPECT_EQ(content->cursor().shape(), Qt::SplitVCursor);
+
+    SendMouse(content, QEvent::MouseButtonPress, {100, 366}, Qt::LeftButton);
+    SendMouse(content, QEvent::MouseMove, {100, 326}, Qt::LeftButton);
+    const auto expectMovedUpBy40 = [this](const char* situation) {
+        EXPECT_EQ(window->Listbox1().Height(), 51) << situation;
+        EXPECT_EQ(window->TextArea1().Top(), 334) << situation;
+        EXPECT_EQ(window->TextArea1().Height(), 170) << situation;
+        EXPECT_EQ(window->Separator1().Top(), 326) << situation;
+    };
+    expectMovedUpBy40("dy = -40");
+    SendMouse(content, QEvent::MouseMove, {100, 300}, Qt::LeftButton);
+    expectMovedUpBy40("beyond the limit");
+    SendMouse(content, QEvent::MouseButtonRelease, {100, 300}, Qt::NoButton);
+    SendMouse(content, QEvent::MouseMove, {100, 366}, Qt::NoButton);
+    expectMovedUpBy40("after the release");
+    EXPECT_EQ(window->MouseCursor(), Cursors::StandardPointer);
+    EXPECT_EQ(content->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(window->Listbox1().Widget()->geometry().bottom() + 1, 271 + 51);
+}
+
+}  // namespace
