@@ -1,7 +1,9 @@
 #include "framework/NumberConversions.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -41,18 +43,32 @@ FormatMask ParseMask(const QString& mask) {
     return parsed;
 }
 
-// Every double has at most 1074 fraction digits, so this many digits give its
-// exact decimal value, with nothing rounded.
-constexpr int kExactFractionDigits = 1080;
+// A double has at most 1074 fraction digits.
+constexpr int kMaxFractionDigits = 1074;
+
+// The number of fraction digits of the exact decimal value of a finite
+// magnitude: one for each binary fraction bit, since 2^-k has k of them.
+int ExactFractionDigitCount(double magnitude) {
+    if (magnitude == 0) return 0;
+    int exponent = 0;
+    const double mantissa = std::frexp(magnitude, &exponent);
+    auto bits = static_cast<std::uint64_t>(std::ldexp(mantissa, 53));
+    int fractionBits = 53 - exponent;  // magnitude = bits * 2^-fractionBits
+    while (fractionBits > 0 && (bits & 1) == 0) {
+        bits >>= 1;
+        --fractionBits;
+    }
+    return std::max(fractionBits, 0);
+}
 
 // The exact decimal digits of |value|: integer part and fraction part.
 void ExactDigits(double magnitude, std::string& integerDigits, std::string& fractionDigits) {
-    char buffer[320 + kExactFractionDigits];
-    std::snprintf(buffer, sizeof buffer, "%.*f", kExactFractionDigits, magnitude);
+    char buffer[320 + kMaxFractionDigits];
+    std::snprintf(buffer, sizeof buffer, "%.*f", ExactFractionDigitCount(magnitude), magnitude);
     const std::string text(buffer);
-    const std::size_t point = text.find('.');
+    const std::size_t point = std::min(text.find('.'), text.size());
     integerDigits = text.substr(0, point);
-    fractionDigits = text.substr(point + 1);
+    fractionDigits = point < text.size() ? text.substr(point + 1) : std::string();
 }
 
 // Adds one unit in the last place of a string of decimal digits.

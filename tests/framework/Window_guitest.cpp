@@ -1,7 +1,6 @@
 #include <QAction>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QTimer>
 #include <stdexcept>
 #include <thread>
@@ -68,13 +67,6 @@ T& Place(Window& window, const char* name, int left, int top, int width, int hei
     control.Width(width);
     control.Height(height);
     return control;
-}
-
-void SendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-    QMouseEvent event(type, at, target->mapToGlobal(at),
-                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
-                      Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
 }
 
 using WindowTest = GuiTest;

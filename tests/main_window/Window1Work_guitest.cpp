@@ -2,7 +2,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -31,13 +30,6 @@ const QString kDiagonalNotes = QStringLiteral(
     "2nd invariant = \t-11\n"
     "3rd invariant = \t6\n"
     "(to normalize the eigenvalues to 1, divide each by the 1st invariant)\n");
-
-void SendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-    QMouseEvent event(type, at, target->mapToGlobal(at),
-                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
-                      Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
 
 class Window1WorkTest : public GuiTest {
 protected:
