@@ -13,7 +13,9 @@ constexpr double kFrameworkVersion = 2019.011;
 
 }  // namespace
 
-int RunProgram(int& argc, char** argv) { return Runtime::Execute(argc, argv, Main); }
+int RunProgram(int& argc, char** argv) {
+    return Runtime::Execute(argc, argv, QStringLiteral("Vorlix"), Main);
+}
 
 int Main() {
     try {
@@ -30,6 +32,7 @@ int Main() {
 
 void EarlyStartup() {
     Application::SetSupportsHiDPI(true);
+    Runtime::InitExternalClasses();
     InitFileTypes();
     NewAppInstance();
     ApplicationAddMenuHandlers();

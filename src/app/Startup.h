@@ -4,13 +4,14 @@
 #include <functional>
 
 // The program's start-up, in its order: the exception wrapper, the framework
-// version, the early start-up (high-resolution support, the text file type,
-// the application object with its menu bar, the About handler), the late
-// start-up that opens the main window, and the event loop.
+// version, the early start-up (high-resolution support, the framework's own
+// classes with the GUI runtime, the text file type, the application object
+// with its menu bar, the About handler), the late start-up that opens the main
+// window, and the event loop.
 
 // Runs the whole program on the process's arguments and gives its exit code.
-// When a QApplication exists already it is used (a benchmark can run the
-// program in its own process this way).
+// When a QApplication exists already it is used (a test can run the program
+// in its own process this way).
 int RunProgram(int& argc, char** argv);
 
 // Start-up and event loop; an exception that escapes them is reported and

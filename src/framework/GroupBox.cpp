@@ -2,7 +2,7 @@
 
 #include <QGroupBox>
 
-GroupBox::GroupBox(Window& window) : RectControl(window, new QGroupBox) {}
+GroupBox::GroupBox(Window& window) : RectControl(window, NewWidget<QGroupBox>()) {}
 
 QString GroupBox::Caption() const { return Box()->title(); }
 

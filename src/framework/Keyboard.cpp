@@ -1,6 +1,7 @@
 #include "framework/Keyboard.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 
 namespace {
 
@@ -19,4 +20,10 @@ Keyboard::AltKeySource Keyboard::SetAltKeySource(AltKeySource source) {
     AltKeySource previous = std::move(Source());
     Source() = source ? std::move(source) : AltKeySource(QueryAltKey);
     return previous;
+}
+
+bool Keyboard::IsAltCharacter(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    return modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::ControlModifier) &&
+           !event.text().isEmpty() && event.text().at(0).isPrint();
 }

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <climits>
 
-Label::Label(Window& window) : RectControl(window, new QLabel) {
+Label::Label(Window& window) : RectControl(window, NewWidget<QLabel>()) {
     TextLabel()->setTextFormat(Qt::PlainText);
     ApplyAlignment();
 }

@@ -10,7 +10,7 @@
 #include "framework/EventFilter.h"
 
 Listbox::Listbox(Window& window)
-    : RectControl(window, new QTreeWidget), headerTypes_(kMaxColumns, 0) {
+    : RectControl(window, NewWidget<QTreeWidget>()), headerTypes_(kMaxColumns, 0) {
     QTreeWidget* tree = Tree();
     tree->setColumnCount(static_cast<int>(kMaxColumns));
     tree->setHeaderLabels(QStringList(static_cast<int>(kMaxColumns), QString()));

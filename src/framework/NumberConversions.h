@@ -13,7 +13,7 @@ QString CStr(std::int64_t value);
 // rounded, with no trailing zeros and no trailing decimal point, like the C
 // format "%.7g". Exponent form ("1.5e-06", "1.234568e+07": mantissa, "e", sign
 // and at least two exponent digits) only when the decimal exponent of the
-// rounded value is below -5 or at least 7. Zero, negative zero included, is
+// rounded value is below -4 or at least 7. Zero, negative zero included, is
 // "0"; the non-finite values are "nan", "inf" and "-inf".
 QString Str(double value);
 

@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-PushButton::PushButton(Window& window) : RectControl(window, new QPushButton) {
+PushButton::PushButton(Window& window) : RectControl(window, NewWidget<QPushButton>()) {
     QObject::connect(Button(), &QPushButton::clicked, Guard(), [this] { Fire(Action, *this); });
 }
 

@@ -8,6 +8,9 @@ RectControl::RectControl(Window& window, QWidget* widget)
     : window_(window), widget_(widget), guard_(std::make_unique<QObject>()) {
     Runtime::RequireGuiThread();
     widget->setParent(window.ContentArea());
+    // A control shows its own cursor, never the one the window sets for its
+    // content area (the splitter's).
+    if (!widget->testAttribute(Qt::WA_SetCursor)) widget->setCursor(Qt::ArrowCursor);
     // An explicit weight keeps a bold group box from making its controls bold.
     QFont font = widget->font();
     font.setBold(false);

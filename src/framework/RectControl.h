@@ -66,6 +66,13 @@ public:
     virtual void RaiseOpen() {}
 
 protected:
+    // Creates the control's widget. Off the GUI thread it raises before any
+    // widget exists.
+    template <class W>
+    static W* NewWidget() {
+        Runtime::RequireGuiThread();
+        return new W;
+    }
     // The widget, for operations that must run on the GUI thread.
     QWidget* GuiWidget() const;
     // Called after the control was moved or resized.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QThread>
+#include <cstdio>
 #include <memory>
 #include <typeinfo>
 
@@ -21,6 +22,18 @@ namespace {
 Runtime::ExceptionHelper& InstalledHelper() {
     static Runtime::ExceptionHelper helper;
     return helper;
+}
+
+struct ProcessStart {
+    int* argc = nullptr;
+    char** argv = nullptr;
+    QString applicationName;
+    std::unique_ptr<QApplication> ownApplication;
+};
+
+ProcessStart& Started() {
+    static ProcessStart start;
+    return start;
 }
 
 double& StoredFrameworkVersion() {
@@ -85,7 +98,13 @@ bool Runtime::Invoke(const std::function<void()>& callback) {
 
 void Runtime::UnhandledException(std::exception_ptr exception) noexcept {
     try {
-        MsgBox(DescribeException(exception));
+        const QString report = DescribeException(exception);
+        // Before the GUI runtime has started there is no box to show it in.
+        if (QCoreApplication::instance() == nullptr) {
+            std::fprintf(stderr, "%s\n", report.toLocal8Bit().constData());
+            return;
+        }
+        MsgBox(report);
     } catch (...) {
         // The report is the last resort; a failure inside it has nowhere to go.
     }
@@ -98,12 +117,28 @@ void Runtime::RequireGuiThread() {
     }
 }
 
-int Runtime::Execute(int& argc, char** argv, const std::function<int()>& programMain) {
-    std::unique_ptr<QApplication> ownApplication;
-    if (QApplication::instance() == nullptr) {
-        ownApplication = std::make_unique<QApplication>(argc, argv);
-    }
+int Runtime::Execute(int& argc, char** argv, const QString& applicationName,
+                     const std::function<int()>& programMain) {
+    ProcessStart& start = Started();
+    start.argc = &argc;
+    start.argv = argv;
+    start.applicationName = applicationName;
     const int exitCode = programMain();
     Window::CloseAll();
+    start.ownApplication.reset();
     return exitCode;
+}
+
+void Runtime::InitExternalClasses() {
+    ProcessStart& start = Started();
+    if (QCoreApplication::instance() == nullptr) {
+        static int noArgumentCount = 0;
+        static char* noArguments[] = {nullptr};
+        int& argc = start.argc != nullptr ? *start.argc : noArgumentCount;
+        char** argv = start.argv != nullptr ? start.argv : noArguments;
+        start.ownApplication = std::make_unique<QApplication>(argc, argv);
+    }
+    if (!start.applicationName.isEmpty()) {
+        QCoreApplication::setApplicationName(start.applicationName);
+    }
 }

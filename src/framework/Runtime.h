@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <exception>
 #include <functional>
 
@@ -26,7 +27,15 @@ public:
     // Raises ThreadAccessingUIException when called off the GUI thread.
     static void RequireGuiThread();
 
-    // Starts the GUI runtime with the process's arguments (unless it is already
-    // running), runs programMain, closes every window and returns the exit code.
-    static int Execute(int& argc, char** argv, const std::function<int()>& programMain);
+    // Keeps the process's arguments and the application's name, runs
+    // programMain, closes every window, ends the GUI runtime and returns the
+    // exit code. The GUI runtime starts later, in InitExternalClasses, once
+    // programMain has made the settings that must come before it.
+    static int Execute(int& argc, char** argv, const QString& applicationName,
+                       const std::function<int()>& programMain);
+
+    // Readies the framework's own classes: starts the GUI runtime on the kept
+    // arguments, unless one is running already (a test's), and gives it the
+    // application's name, which message boxes and untitled windows show.
+    static void InitExternalClasses();
 };

@@ -2,9 +2,12 @@
 
 #include <QFrame>
 
+#include "framework/Runtime.h"
+
 namespace {
 
 QFrame* NewRule() {
+    Runtime::RequireGuiThread();
     auto* rule = new QFrame;
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);

@@ -4,11 +4,21 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 
 #include "framework/Listbox.h"
 #include "framework/Window.h"
 
 namespace {
+
+// Delete removes the selection or, with none, the character after the cursor.
+void DeleteForward(QLineEdit* edit) { edit->del(); }
+
+void DeleteForward(QPlainTextEdit* editor) {
+    QTextCursor cursor = editor->textCursor();
+    cursor.deleteChar();
+    editor->setTextCursor(cursor);
+}
 
 template <class Editor>
 bool RunOnEditor(const QString& name, Editor* editor) {
@@ -21,7 +31,7 @@ bool RunOnEditor(const QString& name, Editor* editor) {
     } else if (name == QLatin1String("EditPaste")) {
         editor->paste();
     } else if (name == QLatin1String("EditClear")) {
-        editor->insertPlainText(QString());
+        DeleteForward(editor);
     } else if (name == QLatin1String("EditSelectAll")) {
         editor->selectAll();
     } else {
@@ -42,30 +52,13 @@ bool RunOnListbox(const QString& name, Listbox& list, QWidget* focus) {
     return false;
 }
 
-// QLineEdit names its deletion of the selection del() and has no
-// insertPlainText; give both editors the one vocabulary.
-class LineEditCommands {
-public:
-    explicit LineEditCommands(QLineEdit* edit) : edit_(edit) {}
-    void undo() { edit_->undo(); }
-    void cut() { edit_->cut(); }
-    void copy() { edit_->copy(); }
-    void paste() { edit_->paste(); }
-    void insertPlainText(const QString&) { edit_->del(); }
-    void selectAll() { edit_->selectAll(); }
-
-private:
-    QLineEdit* edit_;
-};
-
 }  // namespace
 
 bool RunStandardEditCommand(const QString& itemName, const Window& window) {
     QWidget* focus = QApplication::focusWidget();
     if (focus == nullptr || focus->window() != window.Widget()) return false;
     if (auto* edit = qobject_cast<QLineEdit*>(focus)) {
-        LineEditCommands commands(edit);
-        return RunOnEditor(itemName, &commands);
+        return RunOnEditor(itemName, edit);
     }
     if (auto* editor = qobject_cast<QPlainTextEdit*>(focus)) {
         return RunOnEditor(itemName, editor);

@@ -1,14 +1,30 @@
 #include "framework/TextArea.h"
 
+#include <QFocusEvent>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
 
-TextArea::TextArea(Window& window) : RectControl(window, new QPlainTextEdit) {
-    Editor()->setTabChangesFocus(false);
+#include "framework/EventFilter.h"
+#include "framework/Keyboard.h"
+
+TextArea::TextArea(Window& window) : RectControl(window, NewWidget<QPlainTextEdit>()) {
+    QPlainTextEdit* editor = Editor();
+    editor->setTabChangesFocus(false);
+    shownSelection_ = editor->palette();
+    watch_ = std::make_unique<EventFilter>(editor, [this](QEvent* e) { return OnEvent(e); });
+    ShowSelection(false);
 }
 
-QString TextArea::Text() const { return Editor()->toPlainText(); }
+TextArea::~TextArea() = default;
+
+// toPlainText() would turn no-break spaces into spaces and line separators
+// into line feeds; the raw text keeps them.
+QString TextArea::Text() const {
+    QString text = Editor()->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return text;
+}
 
 void TextArea::AppendText(const QString& text) {
     QTextCursor end(Editor()->document());
@@ -25,3 +41,33 @@ void TextArea::ScrollbarHorizontal(bool shown) {
 }
 
 QPlainTextEdit* TextArea::Editor() const { return static_cast<QPlainTextEdit*>(GuiWidget()); }
+
+bool TextArea::OnEvent(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::FocusIn:
+            ShowSelection(true);
+            return false;
+        case QEvent::FocusOut: {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            ShowSelection(reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason);
+            return false;
+        }
+        case QEvent::KeyPress:
+            return Keyboard::IsAltCharacter(*static_cast<QKeyEvent*>(event));
+        default:
+            return false;
+    }
+}
+
+// Without the focus the editor paints its selection in the inactive colours;
+// hiding it makes those the colours of unselected text.
+void TextArea::ShowSelection(bool shown) {
+    QPalette palette = shownSelection_;
+    if (!shown) {
+        palette.setBrush(QPalette::Inactive, QPalette::Highlight,
+                         palette.brush(QPalette::Inactive, QPalette::Base));
+        palette.setBrush(QPalette::Inactive, QPalette::HighlightedText,
+                         palette.brush(QPalette::Inactive, QPalette::Text));
+    }
+    Editor()->setPalette(palette);
+}

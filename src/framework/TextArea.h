@@ -1,16 +1,23 @@
 #pragma once
 
+#include <QPalette>
 #include <QString>
+#include <memory>
 
 #include "framework/RectControl.h"
 
+class EventFilter;
+class QEvent;
 class QPlainTextEdit;
 
-// A multi-line plain-text editor.
+// A multi-line plain-text editor. Its selection shows only while it has the
+// focus (or while a menu or the menu bar has the keyboard for a moment).
 class TextArea : public RectControl {
 public:
     explicit TextArea(Window& window);
+    ~TextArea() override;
 
+    // Every character as the area holds it; paragraph breaks are line feeds.
     QString Text() const;
     // Adds the text at the end, whatever the area holds and wherever the
     // user's cursor is; the cost does not grow with the text already there.
@@ -22,4 +29,9 @@ public:
 
 private:
     QPlainTextEdit* Editor() const;
+    bool OnEvent(QEvent* event);
+    void ShowSelection(bool shown);
+
+    std::unique_ptr<EventFilter> watch_;
+    QPalette shownSelection_;
 };

@@ -141,6 +141,7 @@ void Window::CloseButton(bool hasButton) {
 void Window::Resizeable(bool resizeable) {
     resizeable_ = resizeable;
     ApplySizeLimits();
+    ApplyFlags();
 }
 
 void Window::MaximizeButton(bool hasButton) {
@@ -176,6 +177,7 @@ void Window::MenuBar(std::shared_ptr<::MenuBar> menuBar) {
     Runtime::RequireGuiThread();
     menuBar_ = std::move(menuBar);
     BuildQtMenuBar();
+    ApplySizeLimits();
     ApplySize();
 }
 
@@ -271,22 +273,29 @@ void Window::ApplyFlags() {
     if (wasVisible) top_->show();
 }
 
+// The window manager is told the limits of the whole window: those of the
+// content area with the menu bar added.
 void Window::ApplySizeLimits() {
     Runtime::RequireGuiThread();
+    const std::int64_t menuHeight = MenuBarHeight();
     if (resizeable_) {
         content_->setMinimumSize(ToInt(minWidth_), ToInt(minHeight_));
         content_->setMaximumSize(ToInt(maxWidth_), ToInt(maxHeight_));
+        top_->setMinimumSize(ToInt(minWidth_), ToInt(minHeight_ + menuHeight));
+        top_->setMaximumSize(ToInt(maxWidth_), ToInt(maxHeight_ + menuHeight));
     } else {
         content_->setFixedSize(ToInt(width_), ToInt(height_));
+        top_->setFixedSize(ToInt(width_), ToInt(height_ + menuHeight));
     }
-    ApplyFlags();
 }
 
 void Window::ApplySize() {
-    if (!resizeable_) content_->setFixedSize(ToInt(width_), ToInt(height_));
-    const int menuHeight =
-        top_->menuWidget() != nullptr ? top_->menuWidget()->sizeHint().height() : 0;
-    top_->resize(ToInt(width_), ToInt(height_) + menuHeight);
+    if (!resizeable_) ApplySizeLimits();
+    top_->resize(ToInt(width_), ToInt(height_ + MenuBarHeight()));
+}
+
+std::int64_t Window::MenuBarHeight() const {
+    return top_->menuWidget() != nullptr ? top_->menuWidget()->sizeHint().height() : 0;
 }
 
 void Window::BuildQtMenuBar() {
@@ -377,7 +386,9 @@ bool Window::OnContentEvent(QEvent* event) {
         case QEvent::Resize:
             ContainerResized(nullptr, content_->size());
             return false;
-        case QEvent::MouseButtonPress: {
+        // A quick second press reaches Qt as a double click; it is a press like any other.
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {
             const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
             bool taken = false;
             if (MouseDown) Runtime::Invoke([&] { taken = MouseDown(p.x(), p.y()); });

@@ -114,6 +114,7 @@ private:
     void ApplyFlags();
     void ApplySizeLimits();
     void ApplySize();
+    std::int64_t MenuBarHeight() const;
     void BuildQtMenuBar();
     void OrderTabs();
     void ShowWidget();

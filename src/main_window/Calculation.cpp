@@ -98,12 +98,18 @@ bool Calculation::CheckEntries() {
     return true;
 }
 
-// Reads the entries of the order's rows and columns into a_; a text that is no
-// finite number refuses the calculation before anything is written.
+// Reads the entries of the order's rows and columns into a_. The solver uses
+// only the diagonal and the upper triangle: an entry there that is no finite
+// number refuses the calculation before anything is written. The lower
+// triangle changes no result and is read as it is.
 bool Calculation::Parse() {
     for (std::int64_t row = 1; row <= n_; ++row) {
         for (std::int64_t column = 1; column <= n_; ++column) {
             const QString text = view_.FieldText(FieldNumber(row, column));
+            if (column < row) {
+                a_(row, column) = CDbl(text);
+                continue;
+            }
             const std::optional<double> value = CDblChecked(text);
             if (!value) {
                 view_.MsgBox(NotANumberMessage(row, column, text));

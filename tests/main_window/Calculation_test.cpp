@@ -163,8 +163,8 @@ TEST(CalculationTest, RefusalsChangeNothingButTheColumns) {
          {"The entry in row 1, column 2 (\"1,5\") is not a number. Nothing was changed"}},
         {{"1", "2", "3", "4", "5", "6", "7", "8", "nan"},
          {"The entry in row 3, column 3 (\"nan\") is not a number. Nothing was changed"}},
-        {{"1", "2", "3", "1e999", "5", "6", "7", "8", "9"},
-         {"The entry in row 2, column 1 (\"1e999\") is not a number. Nothing was changed"}},
+        {{"1", "2", "1e999", "4", "5", "6", "7", "8", "9"},
+         {"The entry in row 1, column 3 (\"1e999\") is not a number. Nothing was changed"}},
         {{"1", "2", "3", "4", " x ", "6", "7", "8", ""},
          {kAssuming2x2,
           "The entry in row 2, column 2 (\" x \") is not a number. Nothing was changed"}},
@@ -193,9 +193,10 @@ TEST(CalculationTest, OnlyParsedFieldsMustBeNumbersAndBlanksReadAsZero) {
     EXPECT_EQ(blanks.rows.size(), 4u);
     EXPECT_EQ(blanks.rows[0].at(1), QStringLiteral("3"));
 
-    // A 2x2 matrix never reads the fields of the third row and column.
+    // A 2x2 matrix never reads the fields of the third row and column, and
+    // its a(2,1) is not used.
     FakeCalculationView twoByTwo;
-    twoByTwo.SetMatrix({"2", "1", "", "1", "2", "abc", "nan", "1,5", "x"});
+    twoByTwo.SetMatrix({"2", "1", "", "abc", "2", "abc", "nan", "1,5", "x"});
     twoByTwo.Press();
     EXPECT_EQ(twoByTwo.messages, std::vector<QString>{kAssuming2x2});
     EXPECT_EQ(twoByTwo.rows.size(), 3u);
@@ -208,10 +209,18 @@ TEST(CalculationTest, LowerTriangleIsIgnoredButShownInTheNotes) {
     FakeCalculationView typedApart;
     typedApart.SetMatrix({"1", "1", "0", "5", "2", "0", "-7", "8.5", "3"});
     typedApart.Press();
+    // No number at all below the diagonal is no reason to refuse either.
+    FakeCalculationView noNumbers;
+    noNumbers.SetMatrix({"1", "1", "0", "abc", "2", "0", "nan", "1e999", "3"});
+    noNumbers.Press();
 
     EXPECT_EQ(typedApart.rows, mirrored.rows);
     EXPECT_TRUE(typedApart.notes.startsWith(
         QStringLiteral("Matrix as entered:\n\n\t1\t1\t0\n\t5\t2\t0\n\t-7\t8.5\t3\n\n")));
+    EXPECT_TRUE(noNumbers.messages.empty());
+    EXPECT_EQ(noNumbers.rows, mirrored.rows);
+    EXPECT_TRUE(noNumbers.notes.startsWith(
+        QStringLiteral("Matrix as entered:\n\n\t1\t1\t0\n\tabc\t2\t0\n\tnan\t1e999\t3\n\n")));
 }
 
 TEST(CalculationTest, PressesAccumulateAfterWhatIsThere) {

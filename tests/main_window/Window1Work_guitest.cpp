@@ -2,8 +2,14 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QHeaderView>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTreeWidget>
+#include <QWindow>
 
 #include "app/FileTypes1.h"
 #include "framework/Clipboard.h"
@@ -88,6 +94,27 @@ protected:
     }
 
     RectControl* Focused() const { return window->ControlByWidget(QApplication::focusWidget()); }
+
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) const {
+        PressKey(window->Widget(), key, modifiers);
+    }
+
+    static QLineEdit* Edit(TextField& field) { return qobject_cast<QLineEdit*>(field.Widget()); }
+
+    QMenuBar* Bar() const { return static_cast<QMainWindow*>(window->Widget())->menuBar(); }
+
+    // The menu of the bar whose text is given, opened with the mouse.
+    void ClickMenu(const QString& text) const {
+        for (QAction* action : Bar()->actions()) {
+            if (action->text() == text) {
+                const QPoint at = Bar()->actionGeometry(action).center();
+                QTest::mouseClick(window->Widget()->windowHandle(), Qt::LeftButton, {},
+                                  Bar()->mapTo(window->Widget(), at));
+                return;
+            }
+        }
+        ADD_FAILURE() << "no menu " << text.toStdString();
+    }
 
     class Window1* window = nullptr;
     bool alt = false;
@@ -174,6 +201,23 @@ TEST_F(Window1WorkTest, RefusedEntriesShowTheMessageAndChangeNothing) {
     }
 }
 
+// A field holds what it is given at any length, and the notes show it whole.
+TEST_F(Window1WorkTest, ALongEntryIsKeptWholeAndShownWholeInTheNotes) {
+    EnterMatrix(kDiagonal);
+    const QString longEntry = QStringLiteral("2") + QString(40000, u' ');
+    Clipboard().Text(longEntry);
+    window->TextField5().SetFocus();
+    window->TextField5().SelectAll();
+    Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(window->TextField5().Text(), longEntry);
+
+    ClickCalculate();
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(window->TextArea1().Text().contains(QStringLiteral("\t0\t") + longEntry +
+                                                    QStringLiteral("\t0\n")));
+    EXPECT_EQ(Row(1), Expected(kDiagonalRows[1]));
+}
+
 // --- Matrix fields ---
 
 TEST_F(Window1WorkTest, LeavingAnOffDiagonalFieldByAClickMirrorsItsTextEmptyTextToo) {
@@ -187,22 +231,65 @@ TEST_F(Window1WorkTest, LeavingAnOffDiagonalFieldByAClickMirrorsItsTextEmptyText
     }
 }
 
-TEST_F(Window1WorkTest, LeavingTextField3AnyWayJumpsToTextField5WithItsTextSelected) {
-    const std::function<void()> leaveBy[] = {
-        [this] { QTest::keyClick(window->TextField3().Widget(), Qt::Key_Backtab); },
-        [this] { Click(window->TextField1()); },
-        [this] { Click(window->TextArea1()); },
+TEST_F(Window1WorkTest, LeavingTheOtherOffDiagonalFieldsMirrorsThemBack) {
+    const int pairs[][2] = {{4, 2}, {7, 3}, {8, 6}};
+    for (const auto& pair : pairs) {
+        TextField& left = window->MatrixField(pair[0]);
+        left.SetFocus();
+        QTest::keyClicks(left.Widget(), QStringLiteral("-%1").arg(pair[0]));
+        Click(window->TextArea1());
+        EXPECT_EQ(window->MatrixField(pair[1]).Text(), QStringLiteral("-%1").arg(pair[0]));
+        EXPECT_EQ(Focused(), &window->TextArea1()) << pair[0];
+    }
+}
+
+// TextField3 jumps to TextField5 and TextField6 to TextField9, however the
+// user leaves it.
+TEST_F(Window1WorkTest, LeavingTheLastUpperFieldOfARowAnyWayJumpsToTheNextDiagonalField) {
+    struct Jump {
+        int from, mirror, to;
     };
-    for (const auto& leave : leaveBy) {
-        window->TextField5().Text(QStringLiteral("2.5"));
-        window->TextField3().SetFocus();
-        window->TextField3().Text(QStringLiteral("7"));
-        leave();
-        QCoreApplication::processEvents();
-        EXPECT_EQ(Focused(), &window->TextField5());
-        EXPECT_EQ(qobject_cast<QLineEdit*>(window->TextField5().Widget())->selectedText(),
-                  QStringLiteral("2.5"));
-        EXPECT_EQ(window->TextField7().Text(), QStringLiteral("7"));
+    for (const Jump jump : {Jump{3, 7, 5}, Jump{6, 8, 9}}) {
+        TextField& from = window->MatrixField(jump.from);
+        TextField& to = window->MatrixField(jump.to);
+        const std::function<void()> leaveBy[] = {
+            [this] { Key(Qt::Key_Tab); },
+            [this] { Key(Qt::Key_Tab, Qt::ShiftModifier); },
+            [this] { Click(window->TextField1()); },
+            [this] { Click(window->TextArea1()); },
+        };
+        for (const auto& leave : leaveBy) {
+            to.Text(QStringLiteral("2.5"));
+            from.SetFocus();
+            from.Text(QStringLiteral("7"));
+            leave();
+            QCoreApplication::processEvents();
+            EXPECT_EQ(Focused(), &to) << jump.from;
+            EXPECT_EQ(Edit(to)->selectedText(), QStringLiteral("2.5")) << jump.from;
+            EXPECT_EQ(window->MatrixField(jump.mirror).Text(), QStringLiteral("7"));
+        }
+    }
+}
+
+// The click that leaves the field may land on the jump target itself: the
+// target's text is still selected whole, and typing replaces it.
+TEST_F(Window1WorkTest, AClickIntoTheJumpTargetLeavesItsWholeTextSelected) {
+    for (const auto& [from, to] : {std::pair{3, 5}, std::pair{6, 9}}) {
+        TextField& target = window->MatrixField(to);
+        target.Text(QStringLiteral("4"));
+        window->MatrixField(from).SetFocus();
+        QTest::mouseClick(window->Widget()->windowHandle(), Qt::LeftButton, {},
+                          target.Widget()->mapTo(window->Widget(), QPoint(6, 11)));
+        EXPECT_EQ(Focused(), &target) << to;
+        EXPECT_EQ(Edit(target)->selectedText(), QStringLiteral("4")) << to;
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("8"));
+        EXPECT_EQ(target.Text(), QStringLiteral("8")) << to;
+
+        // Any later click places the caret as usual.
+        QTest::mouseClick(window->Widget()->windowHandle(), Qt::LeftButton, {},
+                          target.Widget()->mapTo(window->Widget(), QPoint(60, 11)));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("0"));
+        EXPECT_EQ(target.Text(), QStringLiteral("80")) << to;
     }
 }
 
@@ -221,6 +308,120 @@ TEST_F(Window1WorkTest, LeavingADiagonalFieldChangesNoOtherField) {
         EXPECT_EQ(others, QStringList({"a", "b", "c", "d", "e", "f", "g", "h", "i"})) << field;
         EXPECT_EQ(Focused(), &window->TextArea1()) << field;
     }
+}
+
+// --- The menu bar and the fields ---
+
+// The menu bar taking the keyboard (Alt alone, Alt and a menu's letter, or
+// Escape out of a menu opened with the mouse) is no leaving of the field: no
+// mirror, no jump, and the selection is there when the keyboard comes back.
+TEST_F(Window1WorkTest, TheMenuBarTakingTheKeyboardIsNoLeavingOfAField) {
+    const std::function<void()> visitTheMenuBar[] = {
+        [this] {
+            Key(Qt::Key_Alt);
+            Key(Qt::Key_Alt);
+        },
+        [this] {
+            Key(Qt::Key_E, Qt::AltModifier);
+            Key(Qt::Key_Escape);
+            Key(Qt::Key_Escape);
+        },
+        [this] {
+            ClickMenu(QStringLiteral("&Edit"));
+            Key(Qt::Key_Escape);
+            Key(Qt::Key_Escape);
+        },
+    };
+    int way = 0;
+    for (const auto& visit : visitTheMenuBar) {
+        ++way;
+        window->TextField7().Text(QStringLiteral("7"));
+        window->TextField3().SetFocus();
+        window->TextField3().Text(QStringLiteral("123"));
+        Edit(window->TextField3())->setSelection(1, 2);
+        visit();
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << way;
+        EXPECT_EQ(Focused(), &window->TextField3()) << way;
+        EXPECT_EQ(Edit(window->TextField3())->selectedText(), QStringLiteral("23")) << way;
+        EXPECT_EQ(window->TextField7().Text(), QStringLiteral("7")) << way;
+    }
+}
+
+TEST_F(Window1WorkTest, AfterAltAloneTheArrowKeysOpenTheMenusFromAnyField) {
+    for (TextField* field : {&window->TextField2(), &window->TextField3(), &window->TextField6()}) {
+        // Leaving the field before may jump, but never away from TextField1.
+        window->TextField1().SetFocus();
+        field->SetFocus();
+        Key(Qt::Key_Alt);
+        Key(Qt::Key_Down);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr) << field->Name().toStdString();
+        EXPECT_EQ(menu->title(), QStringLiteral("&File"));
+        Key(Qt::Key_Escape);
+        Key(Qt::Key_Escape);
+        EXPECT_EQ(Focused(), field);
+    }
+}
+
+// From the menu bar the user may click straight into another control: that
+// leaves the field.
+TEST_F(Window1WorkTest, AClickElsewhereWhileTheMenuBarHasTheKeyboardLeavesTheField) {
+    window->TextField2().SetFocus();
+    QTest::keyClicks(window->TextField2().Widget(), QStringLiteral("9"));
+    Key(Qt::Key_Alt);
+    EXPECT_EQ(window->TextField4().Text(), QString());
+    Click(window->TextField1());
+    EXPECT_EQ(window->TextField4().Text(), QStringLiteral("9"));
+    EXPECT_EQ(Focused(), &window->TextField1());
+
+    window->TextField3().SetFocus();
+    window->TextField3().Text(QStringLiteral("3"));
+    Key(Qt::Key_Alt);
+    Click(window->TextArea1());
+    EXPECT_EQ(window->TextField7().Text(), QStringLiteral("3"));
+    EXPECT_EQ(Focused(), &window->TextField5());
+}
+
+TEST_F(Window1WorkTest, EditCommandsChosenByKeyboardActOnTheFieldsSelection) {
+    struct Case {
+        Qt::Key letter;
+        const char* text;
+        const char* clipboard;
+    };
+    const Case cases[] = {
+        {Qt::Key_C, "12345", "234"},  // Copy
+        {Qt::Key_T, "15", "234"},     // Cut
+        {Qt::Key_P, "1xy5", "xy"},    // Paste
+        {Qt::Key_D, "15", "xy"},      // Delete
+    };
+    for (const Case& c : cases) {
+        Clipboard().Text(QStringLiteral("xy"));
+        window->TextField1().SetFocus();
+        window->TextField1().Text(QStringLiteral("12345"));
+        Edit(window->TextField1())->setSelection(1, 3);
+        Key(Qt::Key_E, Qt::AltModifier);
+        Key(c.letter);
+        EXPECT_EQ(window->TextField1().Text(), QString::fromUtf8(c.text)) << c.text;
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8(c.clipboard));
+        EXPECT_EQ(Focused(), &window->TextField1());
+    }
+}
+
+// A letter typed with Alt is a menu key, never text; AltGr (Ctrl+Alt where a
+// platform reports it so) still types.
+TEST_F(Window1WorkTest, AltLettersTypeNothingButAltGrCharactersDo) {
+    for (RectControl* control : {static_cast<RectControl*>(&window->TextField1()),
+                                 static_cast<RectControl*>(&window->TextArea1())}) {
+        control->SetFocus();
+        Key(Qt::Key_W, Qt::AltModifier);
+        Key(Qt::Key_Q, Qt::AltModifier);
+        Key(Qt::Key_At, Qt::ControlModifier | Qt::AltModifier);
+        Key(Qt::Key_1);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        EXPECT_EQ(Focused(), control);
+    }
+    EXPECT_EQ(window->TextField1().Text(), QStringLiteral("@1"));
+    EXPECT_EQ(window->TextArea1().Text(), QStringLiteral("@1"));
 }
 
 // --- Paste Matrix ---
@@ -291,6 +492,24 @@ TEST_F(Window1SaveTest, CtrlSWritesTheListAndTheNotes) {
     EXPECT_EQ(file.readAll(), expected);
 }
 
+// Pasted notes keep their no-break space, line separator and tab; the file is
+// UTF-8 with no byte-order mark, paragraph breaks written as line feeds.
+TEST_F(Window1SaveTest, TheNotesAreSavedExactlyAsTheyStand) {
+    Clipboard().Text(QStringLiteral("A\u00a0B\u2028C\tD\r\nE"));
+    window->TextArea1().SetFocus();
+    QTest::keyClick(window->TextArea1().Widget(), Qt::Key_End, Qt::ControlModifier);
+    Key(Qt::Key_V, Qt::ControlModifier);
+    savePath = folder.filePath(QStringLiteral("notes.txt"));
+    Key(Qt::Key_S, Qt::ControlModifier);
+
+    QFile file(savePath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    EXPECT_TRUE(saved.startsWith("#\tEigenValue\t"));
+    EXPECT_TRUE(saved.endsWith(kDiagonalNotes.toUtf8() + "A\xc2\xa0" "B\xe2\x80\xa8" "C\tD\nE"))
+        << saved.right(40).toStdString();
+}
+
 TEST_F(Window1SaveTest, CancellingGivesFalseAndCreatesNoFile) {
     savePath.clear();
     EXPECT_FALSE(window->FilesaveText_Action());
@@ -343,6 +562,55 @@ TEST_F(Window1WorkTest, DraggingTheGripMovesTheBoundaryWithinTheLimits) {
     EXPECT_EQ(window->MouseCursor(), Cursors::StandardPointer);
     EXPECT_EQ(content->cursor().shape(), Qt::ArrowCursor);
     EXPECT_EQ(window->Listbox1().Widget()->geometry().bottom() + 1, 271 + 51);
+}
+
+// A quick second press on the grip reaches Qt as a double click; it starts a
+// drag like any press.
+TEST_F(Window1WorkTest, ASecondQuickPressOnTheGripDragsToo) {
+    QWidget* content = window->ContentArea();
+    {
+        PlatformMouse mouse(window->Widget());
+        mouse.Press(content, {100, 366});
+        mouse.Release(content, {100, 366});
+        mouse.Press(content, {100, 366});
+        mouse.Move(content, {100, 326});
+        mouse.Release(content, {100, 326});
+    }
+    EXPECT_EQ(window->Listbox1().Height(), 51);
+    EXPECT_EQ(window->TextArea1().Top(), 334);
+    EXPECT_EQ(window->Separator1().Top(), 326);
+}
+
+// The splitter's cursor is the content area's: over a control the control's
+// own cursor shows, also after a drag released over the list.
+TEST_F(Window1WorkTest, TheSplitterCursorShowsOnlyInTheBand) {
+    QWidget* content = window->ContentArea();
+    QWindow* shown = window->Widget()->windowHandle();
+    PlatformMouse mouse(window->Widget());
+    mouse.Move(content, {100, 366});
+    EXPECT_EQ(shown->cursor().shape(), Qt::SplitVCursor);
+    mouse.Press(content, {100, 366});
+    mouse.Move(content, {100, 300});
+    mouse.Release(content, {100, 300});
+    EXPECT_EQ(shown->cursor().shape(), Qt::ArrowCursor);
+
+    const struct {
+        QWidget* widget;
+        Qt::CursorShape shape;
+    } controls[] = {
+        {Tree()->viewport(), Qt::ArrowCursor},
+        {Tree()->header(), Qt::ArrowCursor},
+        {static_cast<QPlainTextEdit*>(window->TextArea1().Widget())->viewport(), Qt::IBeamCursor},
+        {window->TextField5().Widget(), Qt::IBeamCursor},
+        {window->PushButton1().Widget(), Qt::ArrowCursor},
+    };
+    for (const auto& control : controls) {
+        mouse.Move(content, {100, 366});
+        EXPECT_EQ(shown->cursor().shape(), Qt::SplitVCursor);
+        mouse.Move(control.widget, {5, 5});
+        EXPECT_EQ(shown->cursor().shape(), control.shape) << control.widget->metaObject()->className();
+        EXPECT_EQ(control.widget->cursor().shape(), control.shape);
+    }
 }
 
 }  // namespace
