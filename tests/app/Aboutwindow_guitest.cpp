@@ -1,3 +1,5 @@
+#include <QWindow>
+
 #include "app/Aboutwindow.h"
 #include "app/App.h"
 #include "framework/GuiTestSupport.h"
@@ -36,7 +38,11 @@ TEST_F(AboutwindowTest, FixedSizeWithACloseButtonAndTheDesignsLabels) {
     class Aboutwindow* about = Aboutwindow();
     EXPECT_EQ(about->Title(), QStringLiteral("About"));
     EXPECT_EQ(about->ContentArea()->size(), QSize(318, 318));
-    EXPECT_EQ(about->ContentArea()->minimumSize(), about->ContentArea()->maximumSize());
+    // What the window manager is told: the whole window is fixed.
+    const QWindow* shown = about->Widget()->windowHandle();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->minimumSize(), QSize(318, 318));
+    EXPECT_EQ(shown->maximumSize(), QSize(318, 318));
     const Qt::WindowFlags flags = about->Widget()->windowFlags();
     EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
     EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));

@@ -1,5 +1,7 @@
 #include <QClipboard>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTreeWidget>
 
 #include "framework/GuiTestSupport.h"
@@ -143,6 +145,79 @@ TEST_F(ControlsTest, TheNotesAreaTakesTabsAndAppendsAtTheEnd) {
     window->Field().SetFocus();
     QTest::keyClick(window->Field().Widget(), Qt::Key_Tab);
     EXPECT_NE(QApplication::focusWidget(), window->Field().Widget());
+}
+
+TEST_F(ControlsTest, EditDeleteRemovesTheSelectionOrTheNextCharacterInBothEditors) {
+    MenuItem clear;
+    clear.Name(QStringLiteral("EditClear"));
+    auto* edit = qobject_cast<QLineEdit*>(window->Field().Widget());
+    auto* editor = qobject_cast<QPlainTextEdit*>(window->Notes().Widget());
+    const std::function<void(int, int)> selectIn[] = {
+        [edit](int start, int length) {
+            edit->setText(QStringLiteral("abcd"));
+            edit->setSelection(start, length);
+        },
+        [editor](int start, int length) {
+            editor->setPlainText(QStringLiteral("abcd"));
+            QTextCursor cursor = editor->textCursor();
+            cursor.setPosition(start);
+            cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+            editor->setTextCursor(cursor);
+        },
+    };
+    const std::function<QString()> textOf[] = {[edit] { return edit->text(); },
+                                               [editor] { return editor->toPlainText(); }};
+    RectControl* controls[] = {&window->Field(), &window->Notes()};
+    for (int c = 0; c < 2; ++c) {
+        controls[c]->SetFocus();
+        selectIn[c](1, 0);
+        window->MenuItemChosen(clear);
+        EXPECT_EQ(textOf[c](), QStringLiteral("acd")) << c;
+        selectIn[c](1, 2);
+        window->MenuItemChosen(clear);
+        EXPECT_EQ(textOf[c](), QStringLiteral("ad")) << c;
+    }
+}
+
+// Every character as it was pasted: no-break space, line separator and tab;
+// a paragraph break reads as a line feed.
+TEST_F(ControlsTest, TheNotesAreaGivesBackEveryCharacterItHolds) {
+    const QString pasted = QStringLiteral("A\u00a0B\u2028C\tD\r\nE\u2029F");
+    QGuiApplication::clipboard()->setText(pasted);
+    window->Notes().SetFocus();
+    QTest::keyClick(window->Notes().Widget(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(window->Notes().Text(), QStringLiteral("A\u00a0B\u2028C\tD\nE\nF"));
+}
+
+// The notes area's selection is hidden while another control has the focus.
+TEST_F(ControlsTest, TheNotesSelectionShowsOnlyWhileTheNotesHaveTheFocus) {
+    auto* editor = qobject_cast<QPlainTextEdit*>(window->Notes().Widget());
+    window->Notes().AppendText(QStringLiteral("MMMMMMMM MMMMMMMM"));
+    window->Notes().SetFocus();
+    editor->selectAll();
+    const auto showsHighlight = [editor] {
+        const QImage image = editor->viewport()->grab().toImage();
+        const QPalette palette = QApplication::palette(editor);
+        const QRgb highlights[] = {palette.color(QPalette::Active, QPalette::Highlight).rgb(),
+                                   palette.color(QPalette::Inactive, QPalette::Highlight).rgb()};
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                for (QRgb highlight : highlights) {
+                    if (pixel == highlight) return true;
+                }
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(showsHighlight());
+    QTest::mouseClick(window->Field().Widget(), Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), window->Field().Widget());
+    EXPECT_FALSE(showsHighlight());
+    EXPECT_TRUE(editor->textCursor().hasSelection());
+    QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, {2, 2});
+    editor->selectAll();
+    EXPECT_TRUE(showsHighlight());
 }
 
 }  // namespace

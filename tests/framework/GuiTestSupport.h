@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "framework/Keyboard.h"
+#include "framework/QStringPrinter.h"
 #include "framework/MsgBox.h"
 #include "framework/SaveDialog.h"
 #include "framework/Window.h"

@@ -6,12 +6,15 @@
 #include <thread>
 
 #include "framework/Application.h"
+#include "framework/GroupBox.h"
 #include "framework/GuiTestSupport.h"
 #include "framework/IOException.h"
+#include "framework/Label.h"
 #include "framework/Listbox.h"
 #include "framework/PushButton.h"
 #include "framework/QuitMenuItem.h"
 #include "framework/Separator.h"
+#include "framework/TextArea.h"
 #include "framework/TextField.h"
 #include "framework/ThreadAccessingUIException.h"
 
@@ -339,6 +342,33 @@ TEST_F(WindowTest, WindowOperationsOffTheGuiThreadRaise) {
     EXPECT_TRUE(windowRaised);
     EXPECT_TRUE(controlRaised);
     EXPECT_EQ(window.Title(), QStringLiteral("Probe"));
+}
+
+// A control built off the GUI thread raises before any widget exists.
+TEST_F(WindowTest, ControlsBuiltOffTheGuiThreadRaiseBeforeAnyWidgetExists) {
+    ProbeWindow& window = Build([](ProbeWindow&) {});
+    const QString name = QStringLiteral("Elsewhere");
+    const std::function<void()> builds[] = {
+        [&] { window.NewControl<Label>(name); },     [&] { window.NewControl<TextField>(name); },
+        [&] { window.NewControl<TextArea>(name); },  [&] { window.NewControl<PushButton>(name); },
+        [&] { window.NewControl<GroupBox>(name); },  [&] { window.NewControl<Listbox>(name); },
+        [&] { window.NewControl<Separator>(name); },
+    };
+    const qsizetype widgetsBefore = QApplication::allWidgets().size();
+    int raised = 0;
+    std::thread worker([&] {
+        for (const auto& build : builds) {
+            try {
+                build();
+            } catch (const ThreadAccessingUIException&) {
+                ++raised;
+            }
+        }
+    });
+    worker.join();
+    EXPECT_EQ(raised, static_cast<int>(std::size(builds)));
+    EXPECT_EQ(QApplication::allWidgets().size(), widgetsBefore);
+    EXPECT_EQ(window.ControlCount(), 0);
 }
 
 }  // namespace

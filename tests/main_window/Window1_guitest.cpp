@@ -1,4 +1,7 @@
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QTreeWidget>
+#include <QWindow>
 
 #include "framework/GuiTestSupport.h"
 #include "main_window/Window1.h"
@@ -107,6 +110,11 @@ TEST_F(Window1Test, ResizingFollowsTheLocksAndStaysWithinTheLimits) {
     EXPECT_EQ(window->ContentArea()->size(), QSize(500, 500));
     // Growing a shown window to the limit would paint 32000 by 32000 pixels.
     EXPECT_EQ(window->ContentArea()->maximumSize(), QSize(32000, 32000));
+    // What the window manager is told: the limits with the menu bar added.
+    const int menuBar = static_cast<QMainWindow*>(top)->menuBar()->height();
+    ASSERT_GT(menuBar, 0);
+    EXPECT_EQ(top->windowHandle()->minimumSize(), QSize(500, 500 + menuBar));
+    EXPECT_EQ(top->windowHandle()->maximumSize(), QSize(32000, 32000 + menuBar));
 }
 
 // Six typed entries and Tab give the whole symmetric matrix: the walk passes
