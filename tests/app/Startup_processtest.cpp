@@ -5,8 +5,8 @@
 #include <QTimer>
 
 #include "app/Startup.h"
-#include "framework/QStringPrinter.h"
 #include "framework/MsgBox.h"
+#include "framework/QStringPrinter.h"
 #include "main_window/Window1.h"
 
 // The program as it starts in its own process: no QApplication exists until

@@ -9,8 +9,8 @@
 #include <QWidget>
 
 #include "framework/Keyboard.h"
-#include "framework/QStringPrinter.h"
 #include "framework/MsgBox.h"
+#include "framework/QStringPrinter.h"
 #include "framework/SaveDialog.h"
 #include "framework/Window.h"
 
@@ -39,7 +39,9 @@ public:
     PlatformMouse(const PlatformMouse&) = delete;
     PlatformMouse& operator=(const PlatformMouse&) = delete;
 
-    void Press(QWidget* widget, QPoint at) { Send(widget, at, Qt::LeftButton, QEvent::MouseButtonPress); }
+    void Press(QWidget* widget, QPoint at) {
+        Send(widget, at, Qt::LeftButton, QEvent::MouseButtonPress);
+    }
     void Move(QWidget* widget, QPoint at) { Send(widget, at, buttons_, QEvent::MouseMove); }
     void Release(QWidget* widget, QPoint at) { Send(widget, at, {}, QEvent::MouseButtonRelease); }
 

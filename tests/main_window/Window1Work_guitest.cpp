@@ -1,11 +1,11 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -506,7 +506,9 @@ TEST_F(Window1SaveTest, TheNotesAreSavedExactlyAsTheyStand) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray saved = file.readAll();
     EXPECT_TRUE(saved.startsWith("#\tEigenValue\t"));
-    EXPECT_TRUE(saved.endsWith(kDiagonalNotes.toUtf8() + "A\xc2\xa0" "B\xe2\x80\xa8" "C\tD\nE"))
+    EXPECT_TRUE(saved.endsWith(kDiagonalNotes.toUtf8() + "A\xc2\xa0"
+                                                         "B\xe2\x80\xa8"
+                                                         "C\tD\nE"))
         << saved.right(40).toStdString();
 }
 
@@ -608,7 +610,8 @@ TEST_F(Window1WorkTest, TheSplitterCursorShowsOnlyInTheBand) {
         mouse.Move(content, {100, 366});
         EXPECT_EQ(shown->cursor().shape(), Qt::SplitVCursor);
         mouse.Move(control.widget, {5, 5});
-        EXPECT_EQ(shown->cursor().shape(), control.shape) << control.widget->metaObject()->className();
+        EXPECT_EQ(shown->cursor().shape(), control.shape)
+            << control.widget->metaObject()->className();
         EXPECT_EQ(control.widget->cursor().shape(), control.shape);
     }
 }
