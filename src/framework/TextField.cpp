@@ -62,6 +62,7 @@ bool TextField::OnEvent(QEvent* event) {
             OnFocusOut(static_cast<QFocusEvent*>(event)->reason());
             return false;
         case QEvent::KeyPress:
+            focusedByPress_ = false;
             return Keyboard::IsAltCharacter(*static_cast<QKeyEvent*>(event));
         default:
             return KeepSelectionThroughClick(event);
