@@ -10,8 +10,8 @@
 // window, and the event loop.
 
 // Runs the whole program on the process's arguments and gives its exit code.
-// When a QApplication exists already it is used (a test can run the program
-// in its own process this way).
+// The program starts its own QApplication during start-up; one that exists
+// already (a GUI test's) is used instead.
 int RunProgram(int& argc, char** argv);
 
 // Start-up and event loop; an exception that escapes them is reported and

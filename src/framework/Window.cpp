@@ -177,7 +177,6 @@ void Window::MenuBar(std::shared_ptr<::MenuBar> menuBar) {
     Runtime::RequireGuiThread();
     menuBar_ = std::move(menuBar);
     BuildQtMenuBar();
-    ApplySizeLimits();
     ApplySize();
 }
 
@@ -289,8 +288,9 @@ void Window::ApplySizeLimits() {
     }
 }
 
+// The limits follow the size of a fixed window and the menu bar's height.
 void Window::ApplySize() {
-    if (!resizeable_) ApplySizeLimits();
+    ApplySizeLimits();
     top_->resize(ToInt(width_), ToInt(height_ + MenuBarHeight()));
 }
 
