@@ -4,8 +4,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <string>
+#include <system_error>
 
 #include "framework/RuntimeException.h"
 
@@ -61,11 +61,21 @@ int ExactFractionDigitCount(double magnitude) {
     return std::max(fractionBits, 0);
 }
 
+// std::to_chars prints as printf does in the "C" locale, whatever the
+// process's locale is.
+std::string ToChars(double value, std::chars_format format, int precision) {
+    // Room for 309 integer digits, or for 1074 fraction digits after "0."
+    char buffer[320 + kMaxFractionDigits];
+    const std::to_chars_result result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
+    if (result.ec != std::errc()) throw RuntimeException("number too long to convert");
+    return std::string(buffer, result.ptr);
+}
+
 // The exact decimal digits of |value|: integer part and fraction part.
 void ExactDigits(double magnitude, std::string& integerDigits, std::string& fractionDigits) {
-    char buffer[320 + kMaxFractionDigits];
-    std::snprintf(buffer, sizeof buffer, "%.*f", ExactFractionDigitCount(magnitude), magnitude);
-    const std::string text(buffer);
+    const std::string text =
+        ToChars(magnitude, std::chars_format::fixed, ExactFractionDigitCount(magnitude));
     const std::size_t point = std::min(text.find('.'), text.size());
     integerDigits = text.substr(0, point);
     fractionDigits = point < text.size() ? text.substr(point + 1) : std::string();
@@ -151,9 +161,7 @@ QString CStr(std::int64_t value) { return QString::number(static_cast<qlonglong>
 QString Str(double value) {
     if (!std::isfinite(value)) return NonFiniteText(value);
     if (value == 0) return QStringLiteral("0");
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.7g", value);
-    return QString::fromLatin1(buffer);
+    return QString::fromStdString(ToChars(value, std::chars_format::general, 7));
 }
 
 QString Format(double value, const QString& mask) {

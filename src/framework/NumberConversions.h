@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <optional>
 
-// The framework's number conversions. None of them depends on the locale.
+// The framework's number conversions. None of them depends on the locale: the
+// decimal point is '.' whatever the language of the system or of the process.
 
 // Decimal digits, with a minus sign for a negative value.
 QString CStr(std::int64_t value);
