@@ -10,6 +10,7 @@ packages=(
   libbenchmark-dev libeigen3-dev
   clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core
+  locales
 )
 
 missing=()
