@@ -492,6 +492,41 @@ TEST_F(Window1SaveTest, CtrlSWritesTheListAndTheNotes) {
     EXPECT_EQ(file.readAll(), expected);
 }
 
+// Every number is written with a point for its decimals, whatever the
+// language; after a calculation with Alt every row has seven cells, those of
+// the calculation before too.
+TEST_F(Window1SaveTest, DecimalsAreSavedWithAPointAndAltGivesEveryRowSevenCells) {
+    const char* const tenths[9] = {"0.4", "0.1", "0", "0.1", "0.3", "0.1", "0", "0.1", "0.2"};
+    EnterMatrix(tenths);
+    alt = true;
+    ClickCalculate();
+    savePath = folder.filePath(QStringLiteral("out.txt"));
+    Key(Qt::Key_S, Qt::ControlModifier);
+
+    QFile file(savePath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray expected =
+        "#\tEigenValue\talpha\tbeta\tgamma\ttrd\tplg\n"
+        "1\t3\t0\t0\t1\t090\t090\n"
+        "2\t2\t0\t1\t0\t090\t000\n"
+        "3\t1\t1\t0\t0\t000\t000\n"
+        "\t\t\t\t\t\t\n"
+        "1\t0.4732051\t0.78868\t0.57735\t0.21132\t036.21\t012.2\n"
+        "2\t0.3\t-0.57735\t0.57735\t0.57735\t135\t035.26\n"
+        "3\t0.1267949\t0.21132\t-0.57735\t0.78868\t290.1\t052.06\n"
+        "\t\t\t\t\t\t\n"
+        "------------------------------------------------\n"
+        "\n" +
+        kDiagonalNotes.toUtf8() +
+        "Matrix as entered:\n\n"
+        "\t0.4\t0.1\t0\n\t0.1\t0.3\t0.1\n\t0\t0.1\t0.2\n\n"
+        "1st invariant = \t0.9\n"
+        "2nd invariant = \t-0.24\n"
+        "3rd invariant = \t0.018\n"
+        "(to normalize the eigenvalues to 1, divide each by the 1st invariant)\n";
+    EXPECT_EQ(file.readAll().toStdString(), expected.toStdString());
+}
+
 // Pasted notes keep their no-break space, line separator and tab; the file is
 // UTF-8 with no byte-order mark, paragraph breaks written as line feeds.
 TEST_F(Window1SaveTest, TheNotesAreSavedExactlyAsTheyStand) {
