@@ -129,6 +129,30 @@ TEST(CalculationTest, EigenvectorsAreTurnedDownAndGiveTrendAndPlunge) {
     }
 }
 
+// A small a(1,3) alone tilts the vertical eigenvector of 3 north by about
+// a(1,3)/2 and leaves its east component exactly 0: a north component below
+// 1e-6 in magnitude counts as none (trend 090), one above it gives the trend
+// of the quotient 0 / v(1).
+TEST(CalculationTest, ANorthComponentBelowOneMillionthGivesTheTrendOfNoNorth) {
+    struct Case {
+        const char* a13;
+        const char* trend;
+    };
+    const Case cases[] = {
+        {"1.98e-6", "090"},
+        {"-1.98e-6", "090"},
+        {"2.02e-6", "000"},
+        {"-2.02e-6", "180"},
+    };
+    for (const Case& c : cases) {
+        FakeCalculationView view;
+        view.SetMatrix({"1", "0", c.a13, "0", "2", "0", c.a13, "0", "3"});
+        view.Press();
+        ASSERT_EQ(view.rows.size(), 4u) << c.a13;
+        EXPECT_EQ(view.rows[0], Cells({"1", "3", "0", "0", "1", c.trend, "090"})) << c.a13;
+    }
+}
+
 TEST(CalculationTest, TwoByTwoFallbackWritesFourColumnsAndTwoInvariants) {
     FakeCalculationView view;
     view.SetMatrix({"2", "1", "x", "1", "2", "", "y", "z", "w"});
