@@ -1,9 +1,11 @@
 // CDblChecked accepts only finite numbers; Str and Format give texts that read
-// back to the value within their precision; an arbitrary mask either formats
-// or is refused with the framework's exception.
+// back to the value within their precision, and Str is the C format "%.7g";
+// an arbitrary mask either formats or is refused with the framework's
+// exception.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -17,7 +19,16 @@ void CheckReadsBack(const QString& text, double expected, double tolerance) {
     if (!value || !(std::fabs(*value - expected) <= tolerance)) std::abort();
 }
 
+// The fuzzer never sets a locale: printf runs in the "C" locale here.
+void CheckStrIsPrintfG(double value) {
+    if (!std::isfinite(value) || value == 0) return;
+    char expected[32];
+    std::snprintf(expected, sizeof expected, "%.7g", value);
+    if (Str(value) != QLatin1String(expected)) std::abort();
+}
+
 void CheckConversions(double value) {
+    CheckStrIsPrintfG(value);
     if (!std::isfinite(value)) {
         if (CDblChecked(Str(value)) || CDblChecked(Format(value, QStringLiteral("-0.#####")))) {
             std::abort();
