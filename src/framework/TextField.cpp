@@ -72,7 +72,11 @@ bool TextField::OnEvent(QEvent* event) {
 void TextField::OnFocusIn(Qt::FocusReason reason) {
     holdsFocus_ = true;
     focusedByPress_ = reason == Qt::MouseFocusReason;
-    if (atMenuBar_ && reason == Qt::MenuBarFocusReason) RestoreSelection();
+    // From the menu bar the keyboard comes back directly, or by way of another
+    // window that became the active one meanwhile.
+    if (atMenuBar_ && (reason == Qt::MenuBarFocusReason || reason == Qt::ActiveWindowFocusReason)) {
+        RestoreSelection();
+    }
     atMenuBar_ = false;
 }
 

@@ -15,6 +15,7 @@
 #include "framework/AppleMenuItem.h"
 #include "framework/Application.h"
 #include "framework/EventFilter.h"
+#include "framework/MenuBarKeyboard.h"
 #include "framework/PushButton.h"
 #include "framework/QuitMenuItem.h"
 #include "framework/RectControl.h"
@@ -304,6 +305,7 @@ void Window::BuildQtMenuBar() {
         return;
     }
     auto* bar = new QMenuBar(top_);
+    new MenuBarKeyboard(bar);  // owned by the bar
     for (std::int64_t m = 0; m < menuBar_->Count(); ++m) {
         const MenuItem& menuItem = menuBar_->Item(m);
         QMenu* menu = bar->addMenu(menuItem.Text());

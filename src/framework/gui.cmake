@@ -9,6 +9,7 @@ add_library(framework STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Keyboard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Label.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Listbox.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MenuBarKeyboard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MenuHandlers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MenuItem.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MsgBox.cpp

@@ -1,4 +1,5 @@
 #include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -11,6 +12,7 @@
 #include <QTreeWidget>
 #include <QWindow>
 
+#include "app/Aboutwindow.h"
 #include "app/FileTypes1.h"
 #include "framework/Clipboard.h"
 #include "framework/GuiTestSupport.h"
@@ -345,6 +347,57 @@ TEST_F(Window1WorkTest, TheMenuBarTakingTheKeyboardIsNoLeavingOfAField) {
         EXPECT_EQ(Edit(window->TextField3())->selectedText(), QStringLiteral("23")) << way;
         EXPECT_EQ(window->TextField7().Text(), QStringLiteral("7")) << way;
     }
+}
+
+// Another window taking the keyboard while the menu bar has it (the About
+// window clicked, or the save dialog that Ctrl+S opens, cancelled) ends the
+// menu bar's turn: once the window is active again, the field has the keyboard
+// and its selection back, and it was never left.
+TEST_F(Window1WorkTest, AfterAnotherWindowTheKeyboardComesBackFromTheMenuBarToTheField) {
+    const auto activate = [](QWidget* widget) {
+        widget->windowHandle()->requestActivate();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(widget));
+    };
+    const std::function<void()> goToAnotherWindow[] = {
+        [&] {
+            class Aboutwindow* about = Aboutwindow();
+            about->Show();
+            activate(about->Widget());
+        },
+        [&] {
+            SetSaveDialogPresenter([&](const QString&, const QString&) {
+                QDialog dialog(window->Widget());
+                dialog.show();
+                activate(&dialog);
+                return QString();
+            });
+            if (!FileTypes1::Text()) FileTypes1::Initialize();
+            Key(Qt::Key_S, Qt::ControlModifier);
+        },
+    };
+    int way = 0;
+    for (const auto& goAway : goToAnotherWindow) {
+        ++way;
+        window->TextField7().Text(QStringLiteral("7"));
+        window->TextField3().SetFocus();
+        window->TextField3().Text(QStringLiteral("301"));
+        Edit(window->TextField3())->setSelection(1, 2);
+        Key(Qt::Key_Alt);
+        goAway();
+        activate(window->Widget());
+
+        EXPECT_EQ(Focused(), &window->TextField3()) << way;
+        EXPECT_EQ(Edit(window->TextField3())->selectedText(), QStringLiteral("01")) << way;
+        Key(Qt::Key_5);
+        EXPECT_EQ(window->TextField3().Text(), QStringLiteral("35")) << way;
+        EXPECT_EQ(window->TextField7().Text(), QStringLiteral("7")) << way;
+
+        // Leaving it now mirrors and jumps once, as always.
+        Key(Qt::Key_Tab);
+        EXPECT_EQ(window->TextField7().Text(), QStringLiteral("35")) << way;
+        EXPECT_EQ(Focused(), &window->TextField5()) << way;
+    }
+    EXPECT_TRUE(messages.isEmpty());
 }
 
 TEST_F(Window1WorkTest, AfterAltAloneTheArrowKeysOpenTheMenusFromAnyField) {
