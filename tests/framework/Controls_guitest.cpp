@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
+#include <QWindow>
 
 #include "framework/GuiTestSupport.h"
 #include "framework/Listbox.h"
@@ -176,6 +177,35 @@ TEST_F(ControlsTest, EditDeleteRemovesTheSelectionOrTheNextCharacterInBothEditor
         selectIn[c](1, 2);
         window->MenuItemChosen(clear);
         EXPECT_EQ(textOf[c](), QStringLiteral("ad")) << c;
+    }
+}
+
+// Only the press that gives a field the focus may keep a selection made
+// meanwhile. After a middle-button press gave it, a left click places the caret
+// however the text came to be selected.
+TEST_F(ControlsTest, AfterAMiddleClickGaveTheFocusALeftClickPlacesTheCaret) {
+    TextField& field = window->Field();
+    auto* edit = qobject_cast<QLineEdit*>(field.Widget());
+    QWindow* shown = window->Widget()->windowHandle();
+    const QPoint start = edit->mapTo(window->Widget(), QPoint(2, edit->height() / 2));
+    const std::function<void()> selectBy[] = {
+        [edit] {
+            QTest::keyClicks(edit, QStringLiteral("123"));
+            QTest::keyClick(edit, Qt::Key_Home, Qt::ShiftModifier);
+        },
+    };
+    int way = 0;
+    for (const auto& select : selectBy) {
+        ++way;
+        window->Notes().SetFocus();
+        field.Text(QString());
+        QTest::mouseClick(shown, Qt::MiddleButton, {}, start);
+        ASSERT_EQ(QApplication::focusWidget(), edit) << way;
+        select();
+        ASSERT_EQ(edit->selectedText(), QStringLiteral("123")) << way;
+        QTest::mouseClick(shown, Qt::LeftButton, {}, start);
+        QTest::keyClick(shown, Qt::Key_8);
+        EXPECT_EQ(field.Text(), QStringLiteral("8123")) << way;
     }
 }
 
