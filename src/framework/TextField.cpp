@@ -10,23 +10,6 @@
 #include "framework/Keyboard.h"
 #include "framework/Window.h"
 
-namespace {
-
-// Losing the focus to another window, to a menu or to the menu bar (Alt, or
-// Escape out of a menu) is no focus change within the window.
-bool StaysInField(Qt::FocusReason reason) {
-    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
-           reason == Qt::MenuBarFocusReason;
-}
-
-bool IsLeftPress(const QEvent* event) {
-    return (event->type() == QEvent::MouseButtonPress ||
-            event->type() == QEvent::MouseButtonDblClick) &&
-           static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton;
-}
-
-}  // namespace
-
 TextField::TextField(Window& window) : RectControl(window, NewWidget<QLineEdit>()) {
     QLineEdit* edit = Edit();
     LimitText(0);
@@ -56,74 +39,100 @@ QLineEdit* TextField::Edit() const { return static_cast<QLineEdit*>(GuiWidget())
 bool TextField::OnEvent(QEvent* event) {
     switch (event->type()) {
         case QEvent::FocusIn:
-            OnFocusIn(static_cast<QFocusEvent*>(event)->reason());
-            return false;
+            return Advance(FocusInput::FocusIn, static_cast<QFocusEvent*>(event)->reason());
         case QEvent::FocusOut:
-            OnFocusOut(static_cast<QFocusEvent*>(event)->reason());
-            return false;
+            return Advance(FocusInput::FocusOut, static_cast<QFocusEvent*>(event)->reason());
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            return Advance(static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton
+                               ? FocusInput::LeftPress
+                               : FocusInput::OtherPress);
+        case QEvent::MouseMove:
+            return Advance(FocusInput::MouseMove);
+        case QEvent::MouseButtonRelease:
+            return Advance(FocusInput::Release);
         case QEvent::KeyPress:
-            focusedByPress_ = false;
+            Advance(FocusInput::Key);
             return Keyboard::IsAltCharacter(*static_cast<QKeyEvent*>(event));
         default:
-            return KeepSelectionThroughClick(event);
+            return false;
     }
-}
-
-void TextField::OnFocusIn(Qt::FocusReason reason) {
-    holdsFocus_ = true;
-    focusedByPress_ = reason == Qt::MouseFocusReason;
-    // From the menu bar the keyboard comes back directly, or by way of another
-    // window that became the active one meanwhile.
-    if (atMenuBar_ && (reason == Qt::MenuBarFocusReason || reason == Qt::ActiveWindowFocusReason)) {
-        RestoreSelection();
-    }
-    atMenuBar_ = false;
-}
-
-void TextField::OnFocusOut(Qt::FocusReason reason) {
-    focusedByPress_ = false;
-    if (!holdsFocus_) return;
-    if (reason == Qt::MenuBarFocusReason) {
-        // The line edit drops its selection when the menu bar takes the keyboard.
-        atMenuBar_ = true;
-        SaveSelection();
-    }
-    if (!StaysInField(reason)) Leave();
 }
 
 // From the menu bar the user can go straight to another control (a click, or
-// Tab): the field was left then, though it had no focus to lose.
+// Tab): the field is left then, though it has no focus to lose. Qt reports
+// this only once the other control has its focus.
 void TextField::OnFocusChanged(QWidget* now) {
     QWidget* edit = Widget();
-    if (!atMenuBar_ || now == nullptr || now == edit || now->window() != edit->window() ||
+    if (now == nullptr || now == edit || now->window() != edit->window() ||
         qobject_cast<QMenuBar*>(now) != nullptr) {
         return;
     }
-    Leave();
+    Advance(FocusInput::FocusElsewhere);
 }
 
-// A handler that selects the whole text of the field that a click is giving
-// the focus to (the jump over the lower triangle) wants the selection to
-// stand: the click only gives the focus, it neither places the caret nor
-// drags a selection.
-bool TextField::KeepSelectionThroughClick(QEvent* event) {
-    if (IsLeftPress(event)) {
-        holdingClick_ = focusedByPress_ && Edit()->hasSelectedText();
-        focusedByPress_ = false;
-        return holdingClick_;
+bool TextField::Advance(FocusInput input, Qt::FocusReason reason) {
+    switch (input) {
+        case FocusInput::FocusIn:
+            // From the menu bar the keyboard comes back directly, or by way of
+            // another window that became the active one meanwhile.
+            if (state_ == FocusState::AtMenuBar &&
+                (reason == Qt::MenuBarFocusReason || reason == Qt::ActiveWindowFocusReason)) {
+                RestoreSelection();
+            }
+            state_ =
+                reason == Qt::MouseFocusReason ? FocusState::AwaitingPress : FocusState::Entered;
+            return false;
+        // Losing the focus to another window or to a menu is no leaving, nor is
+        // the menu bar taking the keyboard (Alt, or Escape out of a menu). A
+        // field that Qt made the focus widget for a moment, while a handler sent
+        // the focus elsewhere, never had it and is not left either.
+        case FocusInput::FocusOut:
+            if (state_ == FocusState::Away) return false;
+            if (reason == Qt::MenuBarFocusReason) {
+                // The line edit drops its selection when the menu bar takes the keyboard.
+                SaveSelection();
+                state_ = FocusState::AtMenuBar;
+            } else if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
+                state_ = FocusState::Entered;
+            } else {
+                state_ = FocusState::Away;
+                Fire(LostFocus, *this);
+            }
+            return false;
+        case FocusInput::FocusElsewhere:
+            if (state_ == FocusState::AtMenuBar) {
+                state_ = FocusState::Away;
+                Fire(LostFocus, *this);
+            }
+            return false;
+        // A handler that selects the whole text of the field that a click is
+        // giving the focus to (the jump over the lower triangle) wants the
+        // selection to stand: that click only gives the focus, it neither
+        // places the caret nor drags a selection. Any later press is the line
+        // edit's, and so is every press once a key was typed.
+        case FocusInput::LeftPress:
+            if (state_ == FocusState::AwaitingPress && Edit()->hasSelectedText()) {
+                state_ = FocusState::HoldingClick;
+                return true;
+            }
+            [[fallthrough]];
+        case FocusInput::OtherPress:
+            if (state_ == FocusState::AwaitingPress || state_ == FocusState::HoldingClick) {
+                state_ = FocusState::Entered;
+            }
+            return false;
+        case FocusInput::MouseMove:
+            return state_ == FocusState::HoldingClick;
+        case FocusInput::Release:
+            if (state_ != FocusState::HoldingClick) return false;
+            state_ = FocusState::Entered;
+            return true;
+        case FocusInput::Key:
+            if (state_ == FocusState::AwaitingPress) state_ = FocusState::Entered;
+            return false;
     }
-    if (!holdingClick_) return false;
-    if (event->type() == QEvent::MouseButtonRelease) {
-        holdingClick_ = false;
-        return true;
-    }
-    return event->type() == QEvent::MouseMove;
-}
-
-void TextField::Leave() {
-    holdsFocus_ = false;
-    atMenuBar_ = false;
-    Fire(LostFocus, *this);
+    return false;
 }
 
 void TextField::SaveSelection() {

@@ -42,22 +42,37 @@ private:
         bool cursorAtStart = false;
     };
 
+    // Where the field stands with the user; Qt's focus is only part of it.
+    enum class FocusState {
+        Away,           // never entered, or left
+        Entered,        // has the keyboard, or lent it to a menu or another window
+        AwaitingPress,  // entered by a mouse press that has not reached the field yet
+        HoldingClick,   // that press kept the selection; its moves and release are held back
+        AtMenuBar,      // the menu bar has the keyboard; the field is not left
+    };
+
+    // What can move the field from one state to another.
+    enum class FocusInput {
+        FocusIn,
+        FocusOut,
+        // Another control of the window got the focus while the field had none.
+        FocusElsewhere,
+        LeftPress,
+        OtherPress,
+        MouseMove,
+        Release,
+        Key,
+    };
+
     QLineEdit* Edit() const;
     bool OnEvent(QEvent* event);
-    void OnFocusIn(Qt::FocusReason reason);
-    void OnFocusOut(Qt::FocusReason reason);
     void OnFocusChanged(QWidget* now);
-    bool KeepSelectionThroughClick(QEvent* event);
-    void Leave();
+    // Every change of state; true when the event is to be held back from the line edit.
+    bool Advance(FocusInput input, Qt::FocusReason reason = Qt::OtherFocusReason);
     void SaveSelection();
     void RestoreSelection();
 
     std::unique_ptr<EventFilter> watch_;
-    bool holdsFocus_ = false;
-    // The menu bar has the keyboard for a moment; the field has not been left.
-    bool atMenuBar_ = false;
+    FocusState state_ = FocusState::Away;
     Selection selectionAtMenuBar_;
-    // The field got the focus by a press that has not reached it yet.
-    bool focusedByPress_ = false;
-    bool holdingClick_ = false;
 };

@@ -193,6 +193,10 @@ TEST_F(ControlsTest, AfterAMiddleClickGaveTheFocusALeftClickPlacesTheCaret) {
             QTest::keyClicks(edit, QStringLiteral("123"));
             QTest::keyClick(edit, Qt::Key_Home, Qt::ShiftModifier);
         },
+        [&field] {
+            field.Text(QStringLiteral("123"));
+            field.SelectAll();
+        },
     };
     int way = 0;
     for (const auto& select : selectBy) {
