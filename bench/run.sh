@@ -5,9 +5,5 @@ set -euo pipefail
 build="${1:-build-bench}/bench"
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 "$build/eigensolver_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
-if [ -x "$build/vorlix_startup_probe" ]; then
-  "$build/startup_bench" "$build/vorlix_startup_probe" "$build/bare_window_probe"
-fi
-if [ -x "$build/window_work_bench" ]; then
-  "$build/window_work_bench"
-fi
+"$build/startup_bench" "$build/vorlix_startup_probe" "$build/bare_window_probe"
+"$build/window_work_bench"

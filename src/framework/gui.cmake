@@ -25,7 +25,4 @@ add_library(framework STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Window.cpp
 )
 target_include_directories(framework PUBLIC ${PROJECT_SOURCE_DIR}/src)
-target_link_libraries(framework PUBLIC Qt6::Widgets framework_arrays)
-if(TARGET framework_core)
-  target_link_libraries(framework PUBLIC framework_core)
-endif()
+target_link_libraries(framework PUBLIC Qt6::Widgets framework_arrays framework_core)
