@@ -1,12 +1,13 @@
 # The README's commands. Each installs what is missing from Debian's packages,
 # configures with CMake and builds; the build folders are build/ (program and
-# tests), build-sanitize/, build-bench/ and build-fuzz/.
+# tests), build-sanitize/, build-bench/, build-fuzz/, build-lint/ and
+# build-lint-clang/.
 JOBS ?= $(shell nproc)
 CMAKE ?= cmake
 CTEST ?= ctest
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build test test-sanitize run bench fuzz clean
+.PHONY: all deps build test test-sanitize run bench fuzz lint clean
 
 all: build
 
@@ -40,5 +41,18 @@ fuzz: deps
 	$(CMAKE) --build build-fuzz -j $(JOBS) --target fuzz_paste_matrix fuzz_number_conversions
 	bash fuzz/run.sh build-fuzz $(FUZZ_SECONDS)
 
+# CI's gate, kept out of the commands above so that a newer compiler's new
+# warning never stops a user's build: the formatting, then the program, tests
+# and benchmarks with warnings as errors, and the program and fuzz targets
+# likewise with clang.
+lint: deps
+	bash scripts/check-format.sh
+	$(CMAKE) -S . -B build-lint -DCMAKE_BUILD_TYPE=Release -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
+	  -DVORLIX_BUILD_TESTS=ON -DVORLIX_BUILD_BENCH=ON
+	$(CMAKE) --build build-lint -j $(JOBS)
+	$(CMAKE) -S . -B build-lint-clang -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DVORLIX_BUILD_TESTS=OFF -DVORLIX_BUILD_FUZZ=ON
+	$(CMAKE) --build build-lint-clang -j $(JOBS)
+
 clean:
-	rm -rf build build-sanitize build-bench build-fuzz
+	rm -rf build build-sanitize build-bench build-fuzz build-lint build-lint-clang

@@ -71,8 +71,8 @@ int main(int argc, char** argv) {
 
     std::printf("\nMain window work (offscreen platform):\n");
     std::printf("  one Calculate press, median of the first 100:  %8.1f us\n", first);
-    std::printf("  median of the last 100 of %d presses:        %8.1f us (%.2f times)\n",
-                presses, last, last / first);
+    std::printf("  median of the last 100 of %d presses:        %8.1f us (%.2f times)\n", presses,
+                last, last / first);
     std::printf("  Save Text of %lld rows, %lld KiB file, median of 5: %6.1f ms\n",
                 static_cast<long long>(window->Listbox1().ListCount()),
                 static_cast<long long>(QFile(path).size() / 1024), MedianMicroseconds(saveMillis));

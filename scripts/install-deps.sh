@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake make pkg-config
+  build-essential cmake make pkg-config clang-format-14
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev
   libbenchmark-dev libeigen3-dev
