@@ -9,11 +9,6 @@ std::unique_ptr<Application>& RegisteredApp() {
     return app;
 }
 
-bool& HiDpiSupport() {
-    static bool supported = false;
-    return supported;
-}
-
 }  // namespace
 
 void Application::x_SetVersionData(std::int64_t majorVersion, std::int64_t minorVersion,
@@ -39,10 +34,7 @@ void Application::SetSupportsHiDPI(bool supports) {
         QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
             Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     }
-    HiDpiSupport() = supports;
 }
-
-bool Application::SupportsHiDPI() { return HiDpiSupport(); }
 
 void Application::RuntimeRegisterAppObject(std::unique_ptr<Application> app) {
     RegisteredApp() = std::move(app);

@@ -37,10 +37,10 @@ public:
     void AddMenuHandler(const QString& itemName, MenuHandlers::Handler handler);
     const MenuHandlers& Handlers() const { return menuHandlers_; }
 
-    // Switches on high-resolution display support (Qt 6 always scales by the
-    // screen's factor; the flag records the request).
+    // Switches on high-resolution display support: called before the GUI
+    // runtime starts, it has fractional screen scale factors applied as they
+    // are (Qt 6 always scales by the screen's factor).
     static void SetSupportsHiDPI(bool supports);
-    static bool SupportsHiDPI();
 
     static void RuntimeRegisterAppObject(std::unique_ptr<Application> app);
     static Application* GetAppObject();

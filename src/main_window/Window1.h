@@ -23,12 +23,6 @@ public:
 
     Window1();
 
-    // The splitter between the results list and the notes area; it holds the
-    // window's drag state (LBdefaultHt, TAdefaultHt, splitDrag, ySplitInit,
-    // defaultTopTA).
-    ResultsSplitter& Splitter() { return splitter_; }
-    const ResultsSplitter& Splitter() const { return splitter_; }
-
     TextArea& TextArea1() const { return Control<TextArea>("TextArea1"); }
     Label& Label1() const { return Control<Label>("Label1"); }
     PushButton& PushButton1() const { return Control<PushButton>("PushButton1"); }
@@ -110,6 +104,9 @@ private:
     T& MenuItemNamed(const char* name) const;
 
     Window1SplitterLayout splitterLayout_{*this};
+    // The splitter between the results list and the notes area; it holds the
+    // window's drag state (LBdefaultHt, TAdefaultHt, splitDrag, ySplitInit,
+    // defaultTopTA).
     ResultsSplitter splitter_{splitterLayout_};
 };
 

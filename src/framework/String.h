@@ -1,6 +1,0 @@
-#pragma once
-
-#include <QString>
-
-// The framework's immutable Unicode text.
-using String = QString;
