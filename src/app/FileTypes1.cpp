@@ -31,7 +31,7 @@ void Initialize() {
     text.ConformsTo(QString());
     text.UTI(QStringLiteral("public.text"));
     pAllFileTypes().push_back(pText());
-    static_cast<void>(static_cast<QString>(*Text()));
+    Text()->Register();
 }
 
 const std::vector<std::shared_ptr<FileType>>& AllFileTypes() { return pAllFileTypes(); }

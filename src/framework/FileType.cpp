@@ -54,10 +54,14 @@ void FileType::UTI(const QString& uti) {
     uti_ = uti;
 }
 
-FileType::operator QString() {
+void FileType::Register() {
     if (!IsRegistered()) {
         RegistrationRecords().push_back({this, name_, macCreator_, macType_, extensions_, uti_});
     }
+}
+
+FileType::operator QString() {
+    Register();
     return name_;
 }
 

@@ -3,9 +3,10 @@
 #include <QString>
 #include <vector>
 
-// A kind of file the save dialog can offer. Converting a type to text
-// registers it with the framework (once) and gives its Name; setting any of
-// its properties withdraws a registration that exists.
+// A kind of file the save dialog can offer. Registering it hands its
+// properties to the framework (once); converting it to text registers it and
+// gives its Name; setting any of its properties withdraws a registration that
+// exists.
 class FileType {
 public:
     struct Registration {
@@ -40,6 +41,7 @@ public:
     const QString& UTI() const { return uti_; }
     void UTI(const QString& uti);
 
+    void Register();
     operator QString();
     bool IsRegistered() const;
 

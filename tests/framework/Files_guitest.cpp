@@ -66,7 +66,7 @@ TEST_F(StreamTest, WritingAfterCloseRaises) {
     EXPECT_THROW(stream->WriteLine(QStringLiteral("late")), IOException);
 }
 
-TEST(FileTypeTest, ConvertingRegistersOnceAndChangingWithdraws) {
+TEST(FileTypeTest, RegisteringOrConvertingRegistersOnceAndChangingWithdraws) {
     FileType type;
     type.Name(QStringLiteral("text/plain"));
     type.Extensions(QStringLiteral(".txt;.asc"));
@@ -77,6 +77,12 @@ TEST(FileTypeTest, ConvertingRegistersOnceAndChangingWithdraws) {
     type.UTI(QStringLiteral("public.text"));
     EXPECT_FALSE(type.IsRegistered());
     EXPECT_TRUE(FileType::Registrations().empty());
+
+    type.Register();
+    type.Register();
+    EXPECT_EQ(static_cast<QString>(type), QStringLiteral("text/plain"));
+    ASSERT_EQ(FileType::Registrations().size(), 1u);
+    EXPECT_EQ(FileType::Registrations()[0].uti, QStringLiteral("public.text"));
 }
 
 TEST(SaveDialogTest, OffersTheRegisteredTypeAndAllFilesAndReportsCancel) {
