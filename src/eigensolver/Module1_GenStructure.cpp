@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "eigensolver/WorkMatrix.h"
 #include "eigensolver/WorkVector.h"
 
 namespace Module1_GenStructure {
@@ -42,10 +43,15 @@ inline void RotatePair(double& x, double& y, double s, double tau) {
 
 using Work = WorkVector<kMaxOrder>;
 
+// The algorithm below works on any bounds-checked arrays with the access
+// operators of DoubleMatrix and DoubleVector: the caller's own, or the stack
+// copies of DecomposeOnStack.
+
 // Annihilates a(p,q) and updates the eigenvalue estimates, the shift sums and
 // the eigenvectors. g is 100 |a(p,q)|.
-void Rotate(DoubleMatrix& a, std::int64_t n, DoubleVector& d, DoubleMatrix& v, Work& z,
-            std::int64_t p, std::int64_t q, double g) {
+template <class Matrix, class Vector>
+void Rotate(Matrix& a, std::int64_t n, Vector& d, Matrix& v, Work& z, std::int64_t p,
+            std::int64_t q, double g) {
     const double apq = a(p, q);
     double h = d(q) - d(p);
     double t;
@@ -73,7 +79,8 @@ void Rotate(DoubleMatrix& a, std::int64_t n, DoubleVector& d, DoubleMatrix& v, W
     for (std::int64_t j = 1; j <= n; ++j) RotatePair(v(j, p), v(j, q), s, tau);
 }
 
-double OffDiagonalSum(const DoubleMatrix& a, std::int64_t n) {
+template <class Matrix>
+double OffDiagonalSum(Matrix& a, std::int64_t n) {
     double sum = 0.0;
     for (std::int64_t p = 1; p <= n - 1; ++p) {
         for (std::int64_t q = p + 1; q <= n; ++q) sum = std::fabs(a(p, q)) + sum;
@@ -82,19 +89,13 @@ double OffDiagonalSum(const DoubleMatrix& a, std::int64_t n) {
 }
 
 // True when a(p,q) is too small to change either eigenvalue estimate.
-bool IsNegligible(const DoubleVector& d, std::int64_t p, std::int64_t q, double g) {
+template <class Vector>
+bool IsNegligible(Vector& d, std::int64_t p, std::int64_t q, double g) {
     return std::fabs(d(p)) + g == std::fabs(d(p)) && std::fabs(d(q)) + g == std::fabs(d(q));
 }
 
-}  // namespace
-
-void Jacobi(DoubleMatrix& a, std::int64_t n, std::int64_t /*nDim*/, DoubleVector& d,
-            DoubleMatrix& v, std::int64_t /*rotationCount*/) {
-    CheckOrder(n);
-    CheckCovers(a, n);
-    CheckCovers(d, n);
-    CheckCovers(v, n);
-
+template <class Matrix, class Vector>
+void Decompose(Matrix& a, std::int64_t n, Vector& d, Matrix& v) {
     Work b;
     Work z;
 
@@ -131,6 +132,47 @@ void Jacobi(DoubleMatrix& a, std::int64_t n, std::int64_t /*nDim*/, DoubleVector
             d(p) = b(p);
             z(p) = 0.0;
         }
+    }
+}
+
+// Largest order decomposed on stack copies: the orders this program uses.
+constexpr std::int64_t kStackOrder = 3;
+
+// Runs the decomposition on copies of a, d and v in fixed-size stack arrays.
+// The caller's arrays, wherever they lie, are read once on the way in (the
+// diagonal and the upper triangle of a) and written once on the way out (the
+// strict upper triangle of a, d and v); every access on both sides is still
+// bounds-tested.
+void DecomposeOnStack(DoubleMatrix& a, std::int64_t n, DoubleVector& d, DoubleMatrix& v) {
+    WorkMatrix<kStackOrder> workA;
+    WorkVector<kStackOrder> workD;
+    WorkMatrix<kStackOrder> workV;
+    for (std::int64_t p = 1; p <= n; ++p) {
+        for (std::int64_t q = p; q <= n; ++q) workA(p, q) = a(p, q);
+    }
+    Decompose(workA, n, workD, workV);
+    for (std::int64_t p = 1; p <= n; ++p) {
+        for (std::int64_t q = p + 1; q <= n; ++q) a(p, q) = workA(p, q);
+    }
+    for (std::int64_t p = 1; p <= n; ++p) {
+        d(p) = workD(p);
+        for (std::int64_t q = 1; q <= n; ++q) v(p, q) = workV(p, q);
+    }
+}
+
+}  // namespace
+
+void Jacobi(DoubleMatrix& a, std::int64_t n, std::int64_t /*nDim*/, DoubleVector& d,
+            DoubleMatrix& v, std::int64_t /*rotationCount*/) {
+    CheckOrder(n);
+    CheckCovers(a, n);
+    CheckCovers(d, n);
+    CheckCovers(v, n);
+
+    if (n <= kStackOrder) {
+        DecomposeOnStack(a, n, d, v);
+    } else {
+        Decompose(a, n, d, v);
     }
 }
 

@@ -47,7 +47,59 @@ void ExpectColumnNear(const DoubleMatrix& v, std::int64_t k, const std::vector<d
     }
 }
 
+// The Hilbert matrix of order n in arrays with upper bound ub, every element
+// outside indices 1 to n (and every element of d and v) set to the marker.
+Decomposition SolveHilbert(std::int64_t n, std::int64_t ub, double marker) {
+    Decomposition r{DoubleMatrix(ub, ub), DoubleVector(ub), DoubleMatrix(ub, ub)};
+    for (std::int64_t p = 0; p <= ub; ++p) {
+        r.d(p) = marker;
+        for (std::int64_t q = 0; q <= ub; ++q) {
+            const bool inside = p >= 1 && p <= n && q >= 1 && q <= n;
+            r.a(p, q) = inside ? 1.0 / static_cast<double>(p + q - 1) : marker;
+            r.v(p, q) = marker;
+        }
+    }
+    ms::Jacobi(r.a, n, n, r.d, r.v, 0);
+    ms::Eigsrt(r.d, r.v, n, n);
+    return r;
+}
+
+bool OutsideOneToN(std::int64_t i, std::int64_t n) { return i < 1 || i > n; }
+
+void ExpectMarkersKept(const Decomposition& r, std::int64_t n, double marker) {
+    const std::int64_t ub = r.d.Ubound();
+    for (std::int64_t p = 0; p <= ub; ++p) {
+        if (OutsideOneToN(p, n)) {
+            EXPECT_EQ(r.d(p), marker) << "d(" << p << ")";
+        }
+        for (std::int64_t q = 0; q <= ub; ++q) {
+            if (!OutsideOneToN(p, n) && !OutsideOneToN(q, n)) continue;
+            EXPECT_EQ(r.a(p, q), marker) << "a(" << p << ", " << q << ")";
+            EXPECT_EQ(r.v(p, q), marker) << "v(" << p << ", " << q << ")";
+        }
+    }
+}
+
 }  // namespace
+
+// Index 0 and the indices above n are neither read nor written: the same
+// matrix in arrays with a spare index at the top and other markers gives the
+// same bits, and every marker stays. Order 4 takes the solver's other path.
+TEST(Jacobi, UsesOnlyIndicesOneToN) {
+    for (std::int64_t n = 2; n <= 4; ++n) {
+        SCOPED_TRACE(n);
+        const Decomposition exact = SolveHilbert(n, n, 7.0);
+        const Decomposition padded = SolveHilbert(n, n + 1, -3.0);
+        for (std::int64_t k = 1; k <= n; ++k) {
+            EXPECT_TRUE(SameBits(exact.d(k), padded.d(k))) << "eigenvalue " << k;
+            for (std::int64_t j = 1; j <= n; ++j) {
+                EXPECT_TRUE(SameBits(exact.v(j, k), padded.v(j, k))) << j << ", " << k;
+            }
+        }
+        ExpectMarkersKept(exact, n, 7.0);
+        ExpectMarkersKept(padded, n, -3.0);
+    }
+}
 
 TEST(Jacobi, OrderZeroTouchesNothing) {
     DoubleMatrix a(1, 1), v(1, 1);
