@@ -29,13 +29,24 @@ int FieldNumber(std::int64_t row, std::int64_t column) {
     return static_cast<int>(3 * (row - 1) + column);
 }
 
+// A message quotes a long entry by its beginning: laying out megabytes of
+// text in a message box would keep the window from answering for minutes.
+constexpr qsizetype kQuotedEntryLength = 40;
+
+QString QuotedEntry(const QString& text) {
+    if (text.size() <= kQuotedEntryLength) return text;
+    qsizetype end = kQuotedEntryLength;
+    if (text.at(end - 1).isHighSurrogate()) --end;
+    return text.left(end) + QChar(0x2026);
+}
+
 QString NotANumberMessage(std::int64_t row, std::int64_t column, const QString& text) {
     return QStringLiteral(
                "The entry in row %1, column %2 (\"%3\") is not a number. "
                "Nothing was changed")
         .arg(row)
         .arg(column)
-        .arg(text);
+        .arg(QuotedEntry(text));
 }
 
 }  // namespace

@@ -209,6 +209,34 @@ TEST(CalculationTest, RefusalsChangeNothingButTheColumns) {
     }
 }
 
+// A refusal names the row and the column and quotes a long entry by its
+// beginning only, never splitting a character in two.
+TEST(CalculationTest, ARefusedLongEntryIsQuotedByItsBeginning) {
+    const QString forty(40, u'x');
+    const QString face = QString::fromUtf8("\xF0\x9F\x98\x80");  // one character, two UTF-16 units
+    const struct {
+        QString entry;
+        QString quoted;
+    } cases[] = {
+        {forty, forty},
+        {forty + u'y', forty + QChar(0x2026)},
+        {forty + QString(1'000'000, u'y'), forty + QChar(0x2026)},
+        {QString(39, u'x') + face + u'y', QString(39, u'x') + QChar(0x2026)},
+        {QString(38, u'x') + face + u'y', QString(38, u'x') + face + QChar(0x2026)},
+    };
+    for (const auto& c : cases) {
+        FakeCalculationView view;
+        view.SetMatrix({"1", "2", "3", "4", "5", "6", "7", "8", "9"});
+        view.fields[6] = c.entry;
+        view.Press();
+        EXPECT_EQ(
+            view.messages,
+            std::vector<QString>{QStringLiteral("The entry in row 2, column 3 (\"") + c.quoted +
+                                 QStringLiteral("\") is not a number. Nothing was changed")})
+            << c.entry.size();
+    }
+}
+
 TEST(CalculationTest, OnlyParsedFieldsMustBeNumbersAndBlanksReadAsZero) {
     FakeCalculationView blanks;
     blanks.SetMatrix({"1", " ", "  ", " ", "2", "\t", " ", " ", "3"});
