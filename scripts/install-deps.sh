@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake make pkg-config clang-format-14
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-base-private-dev libgl-dev
   libgtest-dev libgmock-dev
   libbenchmark-dev libeigen3-dev
   clang libclang-rt-14-dev

@@ -8,7 +8,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QTimer>
 #include <algorithm>
 #include <map>
 
@@ -89,6 +88,8 @@ void Window::CloseAll() {
     auto closing = std::move(OpenWindowRecords());
     OpenWindowRecords().clear();
     closing.clear();
+    // Windows closed while no event loop ran are still waiting to be destroyed.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 std::int64_t Window::Width() const { return ContentSize().width(); }
@@ -419,12 +420,22 @@ bool Window::OnContentEvent(QEvent* event) {
 }
 
 bool Window::OnTopLevelEvent(QEvent* event) {
-    if (event->type() == QEvent::Close) Forget();
+    if (event->type() != QEvent::Close) return false;
+    // The window manager's close command (a spontaneous close) on a window
+    // without a close button ends the program, as Exit does; the window stays
+    // until then.
+    if (event->spontaneous() && !closeButton_) {
+        event->ignore();
+        Application::Quit();
+        return true;
+    }
+    Forget();
     return false;
 }
 
-// The user closed the window: it is no longer open for the accessors at once,
-// and is destroyed once the close event has been handled.
+// The window was closed: it is no longer open for the accessors at once, and
+// is destroyed once the close event has been handled, at the latest when the
+// event loop ends.
 void Window::Forget() {
     auto& records = OpenWindowRecords();
     auto found = std::find_if(records.begin(), records.end(),
@@ -432,5 +443,7 @@ void Window::Forget() {
     if (found == records.end()) return;
     Window* closing = found->release();
     records.erase(found);
-    QTimer::singleShot(0, qApp, [closing] { delete closing; });
+    auto* reaper = new QObject;
+    QObject::connect(reaper, &QObject::destroyed, [closing] { delete closing; });
+    reaper->deleteLater();
 }

@@ -23,7 +23,8 @@ class RectControl;
 // A top-level window. Positions of its controls are in its content area (below
 // the menu bar), y growing downwards. The framework keeps the open windows,
 // one record per window, found by class name; a window closed by the user is
-// forgotten and destroyed.
+// forgotten and destroyed. The window manager's close command on a window
+// without a close button quits the application instead.
 class Window {
 public:
     explicit Window(QString className);
@@ -43,7 +44,8 @@ public:
     template <class T>
     static T* Obtain();
     static std::vector<Window*> OpenWindows();
-    // Destroys every open window (at the end of the run).
+    // Destroys every open window and every closed one not yet destroyed (at
+    // the end of the run).
     static void CloseAll();
 
     std::int64_t Width() const;

@@ -1,7 +1,11 @@
+#include <qpa/qwindowsysteminterface.h>
+
 #include <QAction>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTimer>
+#include <algorithm>
 #include <stdexcept>
 #include <thread>
 
@@ -72,6 +76,17 @@ T& Place(Window& window, const char* name, int left, int top, int width, int hei
     return control;
 }
 
+bool IsOpen(const Window* window) {
+    const std::vector<Window*> open = Window::OpenWindows();
+    return std::find(open.begin(), open.end(), window) != open.end();
+}
+
+// The window manager's close command, as the platform hands it to Qt.
+void CloseFromTheWindowManager(const Window& window) {
+    QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(
+        window.Widget()->windowHandle());
+}
+
 using WindowTest = GuiTest;
 
 TEST_F(WindowTest, ConstructionRunsHooksInOrderAndOpensBeforeOpenEvents) {
@@ -105,6 +120,42 @@ TEST_F(WindowTest, ObtainFindsTheOpenWindowAndBuildsANewOneOnceItIsClosed) {
     ProbeWindow* second = Window::Obtain<ProbeWindow>();
     EXPECT_EQ(Window::OpenWindows().size(), 1u);
     EXPECT_EQ(Window::GetImplicitWindow(QStringLiteral("Probe.Probe")), second);
+}
+
+TEST_F(WindowTest, TheWindowManagersCloseQuitsFromAWindowWithoutACloseButtonOnly) {
+    ProbeWindow* main = &Build([](ProbeWindow& w) { w.CloseButton(false); });
+    ProbeWindow* other = &Build([](ProbeWindow&) {});
+    QTimer stillRunning;
+    stillRunning.setSingleShot(true);
+    QObject::connect(&stillRunning, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    QTimer::singleShot(0, [&] {
+        CloseFromTheWindowManager(*main);
+        stillRunning.start(0);
+    });
+    EXPECT_EQ(QApplication::exec(), 0);
+    // Nothing was closed on the way: the end of the run closes every window.
+    ASSERT_TRUE(IsOpen(main));
+    EXPECT_TRUE(main->Visible());
+    ASSERT_TRUE(IsOpen(other));
+
+    // A window with a close button closes alone, and the program's own Close
+    // closes any window.
+    CloseFromTheWindowManager(*other);
+    EXPECT_FALSE(IsOpen(other));
+    EXPECT_TRUE(IsOpen(main));
+    main->Close();
+    EXPECT_FALSE(IsOpen(main));
+}
+
+TEST_F(WindowTest, AWindowClosedAsTheEventLoopEndsIsDestroyed) {
+    ProbeWindow& window = Build([](ProbeWindow&) {});
+    const QPointer<QWidget> widget = window.Widget();
+    QTimer::singleShot(0, [&window] {
+        window.Close();
+        Application::Quit();
+    });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(widget.isNull());
 }
 
 TEST_F(WindowTest, AFailingHookLeavesNoOpenWindow) {
