@@ -2,12 +2,14 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QStringList>
 #include <QTreeWidget>
 #include <cmath>
 
 #include "framework/ArrayBounds.h"
 #include "framework/EventFilter.h"
+#include "framework/Window.h"
 
 Listbox::Listbox(Window& window)
     : RectControl(window, NewWidget<QTreeWidget>()), headerTypes_(kMaxColumns, 0) {
@@ -28,6 +30,9 @@ Listbox::Listbox(Window& window)
     resizeWatch_ = std::make_unique<EventFilter>(tree->viewport(), [this](QEvent* e) {
         if (e->type() == QEvent::Resize) ApplyColumnWidths();
         return false;
+    });
+    keyWatch_ = std::make_unique<EventFilter>(tree, [this](QEvent* e) {
+        return e->type() == QEvent::KeyPress && OnKeyPress(*static_cast<QKeyEvent*>(e));
     });
 }
 
@@ -126,6 +131,12 @@ QString Listbox::SelectedRowsText() const {
 }
 
 QTreeWidget* Listbox::Tree() const { return static_cast<QTreeWidget*>(GuiWidget()); }
+
+bool Listbox::OnKeyPress(const QKeyEvent& event) {
+    if (event.key() != Qt::Key_Return && event.key() != Qt::Key_Enter) return false;
+    TrueWindow().PushDefaultButton();
+    return true;
+}
 
 void Listbox::CheckRow(std::int64_t row) const { ArrayBounds::CheckIndex(row, ListCount() - 1); }
 

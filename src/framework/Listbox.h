@@ -9,12 +9,14 @@
 #include "framework/RectControl.h"
 
 class EventFilter;
+class QKeyEvent;
 class QTreeWidget;
 
 // A list of rows with columns and headings. It keeps kMaxColumns columns of
 // which ColumnCount show: cells and headings of hidden columns are kept and
 // show when the count rises. Column widths are kept as per cent of the list's
 // width while it is resized; the user may drag the borders between headings.
+// Return or Enter in it presses the window's default button.
 class Listbox : public RectControl {
 public:
     static constexpr std::int64_t kMaxColumns = 64;
@@ -59,6 +61,7 @@ private:
     };
 
     QTreeWidget* Tree() const;
+    bool OnKeyPress(const QKeyEvent& event);
     void CheckRow(std::int64_t row) const;
     void ApplyColumnWidths();
     void RememberDraggedWidth(int column, int width);
@@ -69,4 +72,5 @@ private:
     std::vector<std::int64_t> headerTypes_;
     bool applyingWidths_ = false;
     std::unique_ptr<EventFilter> resizeWatch_;
+    std::unique_ptr<EventFilter> keyWatch_;
 };

@@ -8,7 +8,8 @@
 class QPushButton;
 
 // A push button: Action on a click, on Space, and, for the window's default
-// button, on Return or Enter in a single-line field of the window.
+// button, on Return or Enter in it, in a single-line field or in the list of
+// the window.
 class PushButton : public RectControl {
 public:
     explicit PushButton(Window& window);

@@ -144,12 +144,43 @@ TEST_F(Window1WorkTest, ClickingCalculateWritesRowsAndAppendsNotesAfterTheUsersT
     EXPECT_EQ(window->TextArea1().Text(), QStringLiteral("my notes") + kDiagonalNotes);
 }
 
-TEST_F(Window1WorkTest, ReturnInAMatrixFieldPressesCalculate) {
+// Return and the keypad's Enter press Calculate from every control but the
+// notes area, where Return types a line break; Alt held gives seven columns.
+TEST_F(Window1WorkTest, ReturnAndEnterPressCalculateFromEveryControlButTheNotes) {
     EnterMatrix(kDiagonal);
-    window->TextField9().SetFocus();
-    QTest::keyClick(window->TextField9().Widget(), Qt::Key_Return);
-    EXPECT_EQ(window->Listbox1().ListCount(), 4);
-    EXPECT_EQ(window->TextArea1().Text(), kDiagonalNotes);
+    const struct {
+        RectControl* control;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    } presses[] = {
+        {&window->TextField9(), Qt::Key_Return, {}},
+        {&window->TextField1(), Qt::Key_Enter, Qt::KeypadModifier},
+        {&window->TextField5(), Qt::Key_Return, Qt::AltModifier},
+        {&window->Listbox1(), Qt::Key_Return, {}},
+        {&window->Listbox1(), Qt::Key_Enter, Qt::KeypadModifier},
+        {&window->Listbox1(), Qt::Key_Return, Qt::AltModifier},
+        {&window->PushButton1(), Qt::Key_Return, {}},
+    };
+    std::int64_t rows = 0;
+    QString notes;
+    for (const auto& press : presses) {
+        alt = press.modifiers.testFlag(Qt::AltModifier);
+        press.control->SetFocus();
+        Key(press.key, press.modifiers);
+        rows += 4;
+        notes += kDiagonalNotes;
+        const std::string name = press.control->Name().toStdString();
+        EXPECT_EQ(window->Listbox1().ListCount(), rows) << name << " " << press.key;
+        EXPECT_EQ(window->Listbox1().ColumnCount(), alt ? 7 : 5) << name;
+    }
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(window->TextArea1().Text(), notes);
+
+    window->TextArea1().SetFocus();
+    Key(Qt::Key_End, Qt::ControlModifier);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(window->Listbox1().ListCount(), rows);
+    EXPECT_EQ(window->TextArea1().Text(), notes + u'\n');
 }
 
 // Trend and plunge are written while hidden and show once Alt asks for them.
