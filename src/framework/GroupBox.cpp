@@ -8,4 +8,4 @@ QString GroupBox::Caption() const { return Box()->title(); }
 
 void GroupBox::Caption(const QString& caption) { Box()->setTitle(caption); }
 
-QGroupBox* GroupBox::Box() const { return static_cast<QGroupBox*>(GuiWidget()); }
+QGroupBox* GroupBox::Box() const { return static_cast<QGroupBox*>(Widget()); }

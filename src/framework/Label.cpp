@@ -19,7 +19,7 @@ void Label::Text(const QString& text) {
 }
 
 void Label::Multiline(bool multiline) {
-    multiline_ = multiline;
+    state_->multiline = multiline;
     TextLabel()->setWordWrap(multiline);
     ApplyAlignment();
     FitText();
@@ -31,21 +31,22 @@ void Label::TextSize(std::int64_t size) {
 }
 
 void Label::TextAlign(std::int64_t align) {
-    textAlign_ = align;
+    state_->textAlign = align;
     ApplyAlignment();
 }
 
-QLabel* Label::TextLabel() const { return static_cast<QLabel*>(GuiWidget()); }
+QLabel* Label::TextLabel() const { return static_cast<QLabel*>(Widget()); }
 
 void Label::ApplyAlignment() {
+    const State& state = *state_;
     Qt::Alignment horizontal = Qt::AlignLeft;
-    if (textAlign_ == 1) horizontal = Qt::AlignHCenter;
-    if (textAlign_ == 2) horizontal = Qt::AlignRight;
-    TextLabel()->setAlignment(horizontal | (multiline_ ? Qt::AlignTop : Qt::AlignVCenter));
+    if (state.textAlign == 1) horizontal = Qt::AlignHCenter;
+    if (state.textAlign == 2) horizontal = Qt::AlignRight;
+    TextLabel()->setAlignment(horizontal | (state.multiline ? Qt::AlignTop : Qt::AlignVCenter));
 }
 
 void Label::FitText() {
-    if (!multiline_ || Width() <= 0) return;
+    if (!state_->multiline || Width() <= 0) return;
     constexpr int kSmallestSize = 8;
     QLabel* label = TextLabel();
     QFont font = label->font();

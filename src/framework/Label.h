@@ -31,6 +31,10 @@ private:
     // drawn smaller, down to a floor, rather than cut off.
     void FitText();
 
-    bool multiline_ = false;
-    std::int64_t textAlign_ = 0;
+    struct State {
+        bool multiline = false;
+        std::int64_t textAlign = 0;
+    };
+
+    GuiThreadOnly<State> state_;
 };

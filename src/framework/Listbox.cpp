@@ -11,8 +11,7 @@
 #include "framework/EventFilter.h"
 #include "framework/Window.h"
 
-Listbox::Listbox(Window& window)
-    : RectControl(window, NewWidget<QTreeWidget>()), headerTypes_(kMaxColumns, 0) {
+Listbox::Listbox(Window& window) : RectControl(window, NewWidget<QTreeWidget>()) {
     QTreeWidget* tree = Tree();
     tree->setColumnCount(static_cast<int>(kMaxColumns));
     tree->setHeaderLabels(QStringList(static_cast<int>(kMaxColumns), QString()));
@@ -27,11 +26,11 @@ Listbox::Listbox(Window& window)
     ColumnCount(1);
     QObject::connect(header, &QHeaderView::sectionResized, Guard(),
                      [this](int column, int, int width) { RememberDraggedWidth(column, width); });
-    resizeWatch_ = std::make_unique<EventFilter>(tree->viewport(), [this](QEvent* e) {
+    state_->resizeWatch = std::make_unique<EventFilter>(tree->viewport(), [this](QEvent* e) {
         if (e->type() == QEvent::Resize) ApplyColumnWidths();
         return false;
     });
-    keyWatch_ = std::make_unique<EventFilter>(tree, [this](QEvent* e) {
+    state_->keyWatch = std::make_unique<EventFilter>(tree, [this](QEvent* e) {
         return e->type() == QEvent::KeyPress && OnKeyPress(*static_cast<QKeyEvent*>(e));
     });
 }
@@ -39,23 +38,26 @@ Listbox::Listbox(Window& window)
 Listbox::~Listbox() = default;
 
 void Listbox::ColumnCount(std::int64_t count) {
+    State& state = *state_;
     ArrayBounds::CheckIndex(count, kMaxColumns);
     QTreeWidget* tree = Tree();
-    columnCount_ = count;
+    state.columnCount = count;
     // Hiding and showing resize sections too; only a user's drag is remembered.
-    applyingWidths_ = true;
+    state.applyingWidths = true;
     for (int c = 0; c < kMaxColumns; ++c) tree->setColumnHidden(c, c >= count);
     ApplyColumnWidths();
 }
 
 QString Listbox::Heading(std::int64_t column) const {
+    const QTreeWidget* tree = Tree();
     ArrayBounds::CheckIndex(column, kMaxColumns - 1);
-    return Tree()->headerItem()->text(static_cast<int>(column));
+    return tree->headerItem()->text(static_cast<int>(column));
 }
 
 void Listbox::Heading(std::int64_t column, const QString& heading) {
+    QTreeWidget* tree = Tree();
     ArrayBounds::CheckIndex(column, kMaxColumns - 1);
-    Tree()->headerItem()->setText(static_cast<int>(column), heading);
+    tree->headerItem()->setText(static_cast<int>(column), heading);
 }
 
 void Listbox::HasHeading(bool shown) { Tree()->setHeaderHidden(!shown); }
@@ -66,25 +68,28 @@ void Listbox::InitialValue(const QString& headings) {
 }
 
 void Listbox::ColumnWidths(const QString& widths) {
-    columnWidths_ = widths;
-    widths_.clear();
+    State& state = *state_;
+    state.columnWidths = widths;
+    state.widths.clear();
     for (QString entry : widths.split(QLatin1Char(','))) {
         entry = entry.trimmed();
         const bool percent = entry.endsWith(QLatin1Char('%'));
         if (percent) entry.chop(1);
-        widths_.push_back({entry.trimmed().toDouble(), percent});
+        state.widths.push_back({entry.trimmed().toDouble(), percent});
     }
     ApplyColumnWidths();
 }
 
 std::int64_t Listbox::HeaderType(std::int64_t column) const {
+    const State& state = *state_;
     ArrayBounds::CheckIndex(column, kMaxColumns - 1);
-    return headerTypes_[static_cast<std::size_t>(column)];
+    return state.headerTypes[static_cast<std::size_t>(column)];
 }
 
 void Listbox::HeaderType(std::int64_t column, std::int64_t type) {
+    State& state = *state_;
     ArrayBounds::CheckIndex(column, kMaxColumns - 1);
-    headerTypes_[static_cast<std::size_t>(column)] = type;
+    state.headerTypes[static_cast<std::size_t>(column)] = type;
 }
 
 void Listbox::ColumnsResizable(bool resizable) {
@@ -106,31 +111,34 @@ void Listbox::AddRow() { Tree()->addTopLevelItem(new QTreeWidgetItem); }
 std::int64_t Listbox::ListCount() const { return Tree()->topLevelItemCount(); }
 
 QString Listbox::Cell(std::int64_t row, std::int64_t column) const {
+    const QTreeWidget* tree = Tree();
     CheckRow(row);
     ArrayBounds::CheckIndex(column, kMaxColumns - 1);
-    return Tree()->topLevelItem(static_cast<int>(row))->text(static_cast<int>(column));
+    return tree->topLevelItem(static_cast<int>(row))->text(static_cast<int>(column));
 }
 
 void Listbox::Cell(std::int64_t row, std::int64_t column, const QString& text) {
+    QTreeWidget* tree = Tree();
     CheckRow(row);
     ArrayBounds::CheckIndex(column, kMaxColumns - 1);
-    Tree()->topLevelItem(static_cast<int>(row))->setText(static_cast<int>(column), text);
+    tree->topLevelItem(static_cast<int>(row))->setText(static_cast<int>(column), text);
 }
 
 QString Listbox::SelectedRowsText() const {
-    QStringList lines;
     const QTreeWidget* tree = Tree();
+    const std::int64_t columnCount = state_->columnCount;
+    QStringList lines;
     for (int r = 0; r < tree->topLevelItemCount(); ++r) {
         const QTreeWidgetItem* item = tree->topLevelItem(r);
         if (!item->isSelected()) continue;
         QStringList cells;
-        for (int c = 0; c < columnCount_; ++c) cells << item->text(c);
+        for (int c = 0; c < columnCount; ++c) cells << item->text(c);
         lines << cells.join(QLatin1Char('\t'));
     }
     return lines.join(QLatin1Char('\n'));
 }
 
-QTreeWidget* Listbox::Tree() const { return static_cast<QTreeWidget*>(GuiWidget()); }
+QTreeWidget* Listbox::Tree() const { return static_cast<QTreeWidget*>(Widget()); }
 
 bool Listbox::OnKeyPress(const QKeyEvent& event) {
     if (event.key() != Qt::Key_Return && event.key() != Qt::Key_Enter) return false;
@@ -141,23 +149,27 @@ bool Listbox::OnKeyPress(const QKeyEvent& event) {
 void Listbox::CheckRow(std::int64_t row) const { ArrayBounds::CheckIndex(row, ListCount() - 1); }
 
 void Listbox::ApplyColumnWidths() {
+    State& state = *state_;
     QTreeWidget* tree = Tree();
     const double listWidth = tree->viewport()->width();
-    applyingWidths_ = true;
-    for (std::size_t c = 0; c < widths_.size() && c < static_cast<std::size_t>(columnCount_); ++c) {
-        const ColumnWidth& width = widths_[c];
+    state.applyingWidths = true;
+    const auto shown = static_cast<std::size_t>(state.columnCount);
+    for (std::size_t c = 0; c < state.widths.size() && c < shown; ++c) {
+        const ColumnWidth& width = state.widths[c];
         const double pixels = width.percent ? listWidth * width.value / 100.0 : width.value;
         tree->setColumnWidth(static_cast<int>(c), static_cast<int>(std::lround(pixels)));
     }
-    applyingWidths_ = false;
+    state.applyingWidths = false;
 }
 
 // A border dragged by the user keeps its new share of the width.
 void Listbox::RememberDraggedWidth(int column, int width) {
-    if (applyingWidths_ || column < 0 || static_cast<std::size_t>(column) >= widths_.size()) {
+    State& state = *state_;
+    if (state.applyingWidths || column < 0 ||
+        static_cast<std::size_t>(column) >= state.widths.size()) {
         return;
     }
     const int listWidth = Tree()->viewport()->width();
     if (listWidth <= 0) return;
-    widths_[static_cast<std::size_t>(column)] = {100.0 * width / listWidth, true};
+    state.widths[static_cast<std::size_t>(column)] = {100.0 * width / listWidth, true};
 }

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -24,7 +23,7 @@ public:
     explicit Listbox(Window& window);
     ~Listbox() override;
 
-    std::int64_t ColumnCount() const { return columnCount_; }
+    std::int64_t ColumnCount() const { return state_->columnCount; }
     void ColumnCount(std::int64_t count);
     QString Heading(std::int64_t column) const;
     void Heading(std::int64_t column, const QString& heading);
@@ -33,7 +32,7 @@ public:
     void InitialValue(const QString& headings);
     // One entry per column, separated by commas: "25%" of the list's width, or
     // a width in pixels.
-    QString ColumnWidths() const { return columnWidths_; }
+    QString ColumnWidths() const { return state_->columnWidths; }
     void ColumnWidths(const QString& widths);
     std::int64_t HeaderType(std::int64_t column) const;
     void HeaderType(std::int64_t column, std::int64_t type);
@@ -51,8 +50,10 @@ public:
     // The selected rows, one line each, their shown cells separated by tabs.
     QString SelectedRowsText() const;
 
-    std::function<void(Listbox&)> Open;
-    void RaiseOpen() override { Fire(Open, *this); }
+    Event<Listbox> Open;
+
+protected:
+    void Opened() override { Fire(Open, *this); }
 
 private:
     struct ColumnWidth {
@@ -66,11 +67,15 @@ private:
     void ApplyColumnWidths();
     void RememberDraggedWidth(int column, int width);
 
-    std::int64_t columnCount_ = 1;
-    QString columnWidths_;
-    std::vector<ColumnWidth> widths_;
-    std::vector<std::int64_t> headerTypes_;
-    bool applyingWidths_ = false;
-    std::unique_ptr<EventFilter> resizeWatch_;
-    std::unique_ptr<EventFilter> keyWatch_;
+    struct State {
+        std::int64_t columnCount = 1;
+        QString columnWidths;
+        std::vector<ColumnWidth> widths;
+        std::vector<std::int64_t> headerTypes = std::vector<std::int64_t>(kMaxColumns, 0);
+        bool applyingWidths = false;
+        std::unique_ptr<EventFilter> resizeWatch;
+        std::unique_ptr<EventFilter> keyWatch;
+    };
+
+    GuiThreadOnly<State> state_;
 };

@@ -1,10 +1,7 @@
 #include "framework/MenuHandlers.h"
 
-#include "framework/Runtime.h"
-
 void MenuHandlers::Add(const QString& name, Handler handler) {
-    Runtime::RequireGuiThread();
-    handlers_.emplace_back(name, std::move(handler));
+    handlers_->emplace_back(name, std::move(handler));
 }
 
 bool MenuHandlers::Has(const QString& name) const { return Find(name) != nullptr; }
@@ -18,7 +15,7 @@ std::optional<bool> MenuHandlers::Offer(const QString& name) const {
 }
 
 const MenuHandlers::Handler* MenuHandlers::Find(const QString& name) const {
-    for (const auto& [key, handler] : handlers_) {
+    for (const auto& [key, handler] : *handlers_) {
         if (key.compare(name, Qt::CaseInsensitive) == 0) return &handler;
     }
     return nullptr;

@@ -5,8 +5,11 @@
 #include <optional>
 #include <vector>
 
+#include "framework/GuiThreadOnly.h"
+
 // Menu handlers registered under menu item names; a chosen item finds its
-// handler by name without regard to letter case.
+// handler by name without regard to letter case. Off the GUI thread every
+// operation raises ThreadAccessingUIException before it does anything.
 class MenuHandlers {
 public:
     using Handler = std::function<bool()>;
@@ -20,5 +23,5 @@ public:
 private:
     const Handler* Find(const QString& name) const;
 
-    std::vector<std::pair<QString, Handler>> handlers_;
+    GuiThreadOnly<std::vector<std::pair<QString, Handler>>> handlers_;
 };

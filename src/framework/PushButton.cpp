@@ -11,7 +11,7 @@ QString PushButton::Caption() const { return Button()->text(); }
 void PushButton::Caption(const QString& caption) { Button()->setText(caption); }
 
 void PushButton::Default(bool isDefault) {
-    default_ = isDefault;
+    state_->isDefault = isDefault;
     Button()->setDefault(isDefault);
 }
 
@@ -20,4 +20,4 @@ void PushButton::Push() {
     if (button->isEnabled() && button->isVisible()) button->click();
 }
 
-QPushButton* PushButton::Button() const { return static_cast<QPushButton*>(GuiWidget()); }
+QPushButton* PushButton::Button() const { return static_cast<QPushButton*>(Widget()); }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
 #include "framework/RectControl.h"
 
@@ -16,16 +15,20 @@ public:
 
     QString Caption() const;
     void Caption(const QString& caption);
-    bool Default() const { return default_; }
+    bool Default() const { return state_->isDefault; }
     void Default(bool isDefault);
 
     // Presses the button as a click does.
     void Push();
 
-    std::function<void(PushButton&)> Action;
+    Event<PushButton> Action;
 
 private:
     QPushButton* Button() const;
 
-    bool default_ = false;
+    struct State {
+        bool isDefault = false;
+    };
+
+    GuiThreadOnly<State> state_;
 };

@@ -4,9 +4,10 @@
 
 #include "framework/Window.h"
 
-RectControl::RectControl(Window& window, QWidget* widget)
-    : window_(window), widget_(widget), guard_(std::make_unique<QObject>()) {
-    Runtime::RequireGuiThread();
+RectControl::State::State(Window& owner, QWidget* control)
+    : window(owner), widget(control), guard(std::make_unique<QObject>()) {}
+
+RectControl::RectControl(Window& window, QWidget* widget) : state_(window, widget) {
     widget->setParent(window.ContentArea());
     // A control shows its own cursor, never the one the window sets for its
     // content area (the splitter's).
@@ -21,116 +22,121 @@ RectControl::RectControl(Window& window, QWidget* widget)
 
 RectControl::~RectControl() = default;
 
-std::int64_t RectControl::Left() const { return ParentOrigin().x() + current_.x(); }
+std::int64_t RectControl::Left() const { return ParentOrigin().x() + state_->current.x(); }
 
 void RectControl::Left(std::int64_t left) {
-    QRect r = current_;
+    QRect r = state_->current;
     r.moveLeft(static_cast<int>(left) - ParentOrigin().x());
     MoveTo(r);
 }
 
-std::int64_t RectControl::Top() const { return ParentOrigin().y() + current_.y(); }
+std::int64_t RectControl::Top() const { return ParentOrigin().y() + state_->current.y(); }
 
 void RectControl::Top(std::int64_t top) {
-    QRect r = current_;
+    QRect r = state_->current;
     r.moveTop(static_cast<int>(top) - ParentOrigin().y());
     MoveTo(r);
 }
 
-std::int64_t RectControl::Width() const { return current_.width(); }
+std::int64_t RectControl::Width() const { return state_->current.width(); }
 
 void RectControl::Width(std::int64_t width) {
-    QRect r = current_;
+    QRect r = state_->current;
     r.setWidth(static_cast<int>(width));
     MoveTo(r);
 }
 
-std::int64_t RectControl::Height() const { return current_.height(); }
+std::int64_t RectControl::Height() const { return state_->current.height(); }
 
 void RectControl::Height(std::int64_t height) {
-    QRect r = current_;
+    QRect r = state_->current;
     r.setHeight(static_cast<int>(height));
     MoveTo(r);
 }
 
 void RectControl::Parent(RectControl* container) {
-    QWidget* widget = GuiWidget();
+    State& state = *state_;
     const QPoint inWindow(static_cast<int>(Left()), static_cast<int>(Top()));
-    parent_ = container;
-    widget->setParent(container != nullptr ? container->Widget() : window_.ContentArea());
-    widget->show();
-    MoveTo(QRect(inWindow - ParentOrigin(), current_.size()));
+    state.parent = container;
+    state.widget->setParent(container != nullptr ? container->Widget()
+                                                 : state.window.ContentArea());
+    state.widget->show();
+    MoveTo(QRect(inWindow - ParentOrigin(), state.current.size()));
 }
 
-void RectControl::SetFocus() { GuiWidget()->setFocus(Qt::OtherFocusReason); }
+void RectControl::SetFocus() { Widget()->setFocus(Qt::OtherFocusReason); }
 
 void RectControl::Bold(bool bold) {
-    QWidget* widget = GuiWidget();
+    QWidget* widget = Widget();
     QFont font = widget->font();
     font.setBold(bold);
     widget->setFont(font);
 }
 
 void RectControl::TextSize(std::int64_t size) {
-    textSize_ = size;
+    State& state = *state_;
+    state.textSize = size;
     if (size <= 0) return;
-    QWidget* widget = GuiWidget();
-    QFont font = widget->font();
+    QFont font = state.widget->font();
     font.setPixelSize(static_cast<int>(size));
-    widget->setFont(font);
+    state.widget->setFont(font);
 }
 
 void RectControl::FollowContainer(QSize containerSize) {
-    const int dx = containerSize.width() - anchorContainer_.width();
-    const int dy = containerSize.height() - anchorContainer_.height();
-    QRect r = anchor_;
-    if (lockRight_) {
-        if (lockLeft_) {
-            r.setWidth(anchor_.width() + dx);
+    State& state = *state_;
+    const int dx = containerSize.width() - state.anchorContainer.width();
+    const int dy = containerSize.height() - state.anchorContainer.height();
+    QRect r = state.anchor;
+    if (state.lockRight) {
+        if (state.lockLeft) {
+            r.setWidth(state.anchor.width() + dx);
         } else {
-            r.moveLeft(anchor_.left() + dx);
+            r.moveLeft(state.anchor.left() + dx);
         }
     }
-    if (lockBottom_) {
-        if (lockTop_) {
-            r.setHeight(anchor_.height() + dy);
+    if (state.lockBottom) {
+        if (state.lockTop) {
+            r.setHeight(state.anchor.height() + dy);
         } else {
-            r.moveTop(anchor_.top() + dy);
+            r.moveTop(state.anchor.top() + dy);
         }
     }
-    current_ = r;
+    state.current = r;
     Apply();
 }
 
-QWidget* RectControl::Widget() const { return widget_; }
-
-QWidget* RectControl::GuiWidget() const {
-    Runtime::RequireGuiThread();
-    return widget_;
+void RectControl::RaiseOpen() {
+    if (state_->widget) Opened();
 }
 
+QWidget* RectControl::Widget() const { return state_->widget; }
+
 QPoint RectControl::ParentOrigin() const {
-    if (parent_ == nullptr) return {0, 0};
-    return {static_cast<int>(parent_->Left()), static_cast<int>(parent_->Top())};
+    const RectControl* parent = state_->parent;
+    if (parent == nullptr) return {0, 0};
+    return {static_cast<int>(parent->Left()), static_cast<int>(parent->Top())};
 }
 
 QSize RectControl::ContainerSize() const {
-    if (parent_ == nullptr) return window_.ContentSize();
-    return parent_->current_.size();
+    const State& state = *state_;
+    if (state.parent == nullptr) return state.window.ContentSize();
+    return state.parent->state_->current.size();
 }
 
 void RectControl::MoveTo(QRect geometry) {
-    Runtime::RequireGuiThread();
-    anchor_ = geometry;
-    anchorContainer_ = ContainerSize();
-    current_ = geometry;
+    State& state = *state_;
+    state.anchor = geometry;
+    state.anchorContainer = ContainerSize();
+    state.current = geometry;
     Apply();
 }
 
 void RectControl::Apply() {
-    if (!widget_) return;
-    widget_->setGeometry(current_.x(), current_.y(), std::max(0, current_.width()),
-                         std::max(0, current_.height()));
-    window_.ContainerResized(this, current_.size());
+    const State& state = *state_;
+    if (!state.widget) return;
+    state.widget->setGeometry(state.current.x(), state.current.y(),
+                              std::max(0, state.current.width()),
+                              std::max(0, state.current.height()));
+    state.window.ContainerResized(this, state.current.size());
     GeometryChanged();
 }

@@ -11,8 +11,8 @@
 TextArea::TextArea(Window& window) : RectControl(window, NewWidget<QPlainTextEdit>()) {
     QPlainTextEdit* editor = Editor();
     editor->setTabChangesFocus(false);
-    shownSelection_ = editor->palette();
-    watch_ = std::make_unique<EventFilter>(editor, [this](QEvent* e) { return OnEvent(e); });
+    state_->shownSelection = editor->palette();
+    state_->watch = std::make_unique<EventFilter>(editor, [this](QEvent* e) { return OnEvent(e); });
     ShowSelection(false);
 }
 
@@ -40,7 +40,7 @@ void TextArea::ScrollbarHorizontal(bool shown) {
     editor->setHorizontalScrollBarPolicy(shown ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
 }
 
-QPlainTextEdit* TextArea::Editor() const { return static_cast<QPlainTextEdit*>(GuiWidget()); }
+QPlainTextEdit* TextArea::Editor() const { return static_cast<QPlainTextEdit*>(Widget()); }
 
 bool TextArea::OnEvent(QEvent* event) {
     switch (event->type()) {
@@ -62,7 +62,7 @@ bool TextArea::OnEvent(QEvent* event) {
 // Without the focus the editor paints its selection in the inactive colours;
 // hiding it makes those the colours of unselected text.
 void TextArea::ShowSelection(bool shown) {
-    QPalette palette = shownSelection_;
+    QPalette palette = state_->shownSelection;
     if (!shown) {
         palette.setBrush(QPalette::Inactive, QPalette::Highlight,
                          palette.brush(QPalette::Inactive, QPalette::Base));

@@ -32,6 +32,10 @@ private:
     bool OnEvent(QEvent* event);
     void ShowSelection(bool shown);
 
-    std::unique_ptr<EventFilter> watch_;
-    QPalette shownSelection_;
+    struct State {
+        std::unique_ptr<EventFilter> watch;
+        QPalette shownSelection;
+    };
+
+    GuiThreadOnly<State> state_;
 };

@@ -18,7 +18,7 @@ TextField::TextField(Window& window) : RectControl(window, NewWidget<QLineEdit>(
                      [this] { TrueWindow().PushDefaultButton(); });
     QObject::connect(qApp, &QApplication::focusChanged, Guard(),
                      [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
-    watch_ = std::make_unique<EventFilter>(edit, [this](QEvent* e) { return OnEvent(e); });
+    state_->watch = std::make_unique<EventFilter>(edit, [this](QEvent* e) { return OnEvent(e); });
 }
 
 TextField::~TextField() = default;
@@ -34,7 +34,7 @@ void TextField::LimitText(std::int64_t limit) {
     Edit()->setMaxLength(static_cast<int>(limit <= 0 || limit > kNoLimit ? kNoLimit : limit));
 }
 
-QLineEdit* TextField::Edit() const { return static_cast<QLineEdit*>(GuiWidget()); }
+QLineEdit* TextField::Edit() const { return static_cast<QLineEdit*>(Widget()); }
 
 bool TextField::OnEvent(QEvent* event) {
     switch (event->type()) {
@@ -72,15 +72,16 @@ void TextField::OnFocusChanged(QWidget* now) {
 }
 
 bool TextField::Advance(FocusInput input, Qt::FocusReason reason) {
+    FocusState& focus = state_->focus;
     switch (input) {
         case FocusInput::FocusIn:
             // From the menu bar the keyboard comes back directly, or by way of
             // another window that became the active one meanwhile.
-            if (state_ == FocusState::AtMenuBar &&
+            if (focus == FocusState::AtMenuBar &&
                 (reason == Qt::MenuBarFocusReason || reason == Qt::ActiveWindowFocusReason)) {
                 RestoreSelection();
             }
-            state_ =
+            focus =
                 reason == Qt::MouseFocusReason ? FocusState::AwaitingPress : FocusState::Entered;
             return false;
         // Losing the focus to another window or to a menu is no leaving, nor is
@@ -88,21 +89,21 @@ bool TextField::Advance(FocusInput input, Qt::FocusReason reason) {
         // field that Qt made the focus widget for a moment, while a handler sent
         // the focus elsewhere, never had it and is not left either.
         case FocusInput::FocusOut:
-            if (state_ == FocusState::Away) return false;
+            if (focus == FocusState::Away) return false;
             if (reason == Qt::MenuBarFocusReason) {
                 // The line edit drops its selection when the menu bar takes the keyboard.
                 SaveSelection();
-                state_ = FocusState::AtMenuBar;
+                focus = FocusState::AtMenuBar;
             } else if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
-                state_ = FocusState::Entered;
+                focus = FocusState::Entered;
             } else {
-                state_ = FocusState::Away;
+                focus = FocusState::Away;
                 Fire(LostFocus, *this);
             }
             return false;
         case FocusInput::FocusElsewhere:
-            if (state_ == FocusState::AtMenuBar) {
-                state_ = FocusState::Away;
+            if (focus == FocusState::AtMenuBar) {
+                focus = FocusState::Away;
                 Fire(LostFocus, *this);
             }
             return false;
@@ -112,24 +113,24 @@ bool TextField::Advance(FocusInput input, Qt::FocusReason reason) {
         // places the caret nor drags a selection. Any later press is the line
         // edit's, and so is every press once a key was typed.
         case FocusInput::LeftPress:
-            if (state_ == FocusState::AwaitingPress && Edit()->hasSelectedText()) {
-                state_ = FocusState::HoldingClick;
+            if (focus == FocusState::AwaitingPress && Edit()->hasSelectedText()) {
+                focus = FocusState::HoldingClick;
                 return true;
             }
             [[fallthrough]];
         case FocusInput::OtherPress:
-            if (state_ == FocusState::AwaitingPress || state_ == FocusState::HoldingClick) {
-                state_ = FocusState::Entered;
+            if (focus == FocusState::AwaitingPress || focus == FocusState::HoldingClick) {
+                focus = FocusState::Entered;
             }
             return false;
         case FocusInput::MouseMove:
-            return state_ == FocusState::HoldingClick;
+            return focus == FocusState::HoldingClick;
         case FocusInput::Release:
-            if (state_ != FocusState::HoldingClick) return false;
-            state_ = FocusState::Entered;
+            if (focus != FocusState::HoldingClick) return false;
+            focus = FocusState::Entered;
             return true;
         case FocusInput::Key:
-            if (state_ == FocusState::AwaitingPress) state_ = FocusState::Entered;
+            if (focus == FocusState::AwaitingPress) focus = FocusState::Entered;
             return false;
     }
     return false;
@@ -137,13 +138,13 @@ bool TextField::Advance(FocusInput input, Qt::FocusReason reason) {
 
 void TextField::SaveSelection() {
     QLineEdit* edit = Edit();
-    selectionAtMenuBar_ = {edit->text(), edit->selectionStart(), edit->selectionLength(),
-                           edit->cursorPosition() == edit->selectionStart()};
+    state_->selectionAtMenuBar = {edit->text(), edit->selectionStart(), edit->selectionLength(),
+                                  edit->cursorPosition() == edit->selectionStart()};
 }
 
 void TextField::RestoreSelection() {
     QLineEdit* edit = Edit();
-    const Selection& saved = selectionAtMenuBar_;
+    const Selection& saved = state_->selectionAtMenuBar;
     if (saved.start < 0 || saved.text != edit->text()) return;
     if (saved.cursorAtStart) {
         edit->setSelection(saved.start + saved.length, -saved.length);

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <cstdint>
-#include <functional>
 #include <memory>
 
 #include "framework/RectControl.h"
@@ -26,13 +25,13 @@ public:
     // The most characters the user can type; 0 (the default) sets no limit.
     void LimitText(std::int64_t limit);
 
-    std::function<void(TextField&)> TextChange;
+    Event<TextField> TextChange;
     // The user left the field for another control of its window. Only for a
     // field that held the focus: a field that Qt made the focus widget for a
     // moment, while a handler sent the focus elsewhere, is passed over without
     // ever having had it. The menu bar taking the keyboard, a menu, or another
     // window is no leaving.
-    std::function<void(TextField&)> LostFocus;
+    Event<TextField> LostFocus;
 
 private:
     struct Selection {
@@ -72,7 +71,11 @@ private:
     void SaveSelection();
     void RestoreSelection();
 
-    std::unique_ptr<EventFilter> watch_;
-    FocusState state_ = FocusState::Away;
-    Selection selectionAtMenuBar_;
+    struct State {
+        std::unique_ptr<EventFilter> watch;
+        FocusState focus = FocusState::Away;
+        Selection selectionAtMenuBar;
+    };
+
+    GuiThreadOnly<State> state_;
 };

@@ -24,10 +24,12 @@
 
 namespace {
 
+using WindowRecords = std::vector<std::unique_ptr<Window>>;
+
 // Never destroyed at exit: windows must go before the QApplication does, which
 // CloseAll sees to.
-std::vector<std::unique_ptr<Window>>& OpenWindowRecords() {
-    static auto* records = new std::vector<std::unique_ptr<Window>>;
+GuiThreadOnly<WindowRecords>& OpenWindowRecords() {
+    static auto* records = new GuiThreadOnly<WindowRecords>;
     return *records;
 }
 
@@ -37,56 +39,61 @@ int ToInt(std::int64_t value) {
 
 }  // namespace
 
-Window::Window(QString className) : className_(std::move(className)) {
-    Runtime::RequireGuiThread();
-    top_ = new QMainWindow;
-    content_ = new QWidget(top_);
-    content_->setMouseTracking(true);
-    top_->setCentralWidget(content_);
-    topWatch_ = std::make_unique<EventFilter>(top_.data(),
-                                              [this](QEvent* e) { return OnTopLevelEvent(e); });
-    contentWatch_ =
-        std::make_unique<EventFilter>(content_, [this](QEvent* e) { return OnContentEvent(e); });
+Window::State::State(QString name) : className(std::move(name)) {}
+
+Window::Window(QString className) : state_(std::move(className)) {
+    State& state = *state_;
+    state.top = new QMainWindow;
+    state.content = new QWidget(state.top);
+    state.content->setMouseTracking(true);
+    state.top->setCentralWidget(state.content);
+    state.topWatch = std::make_unique<EventFilter>(
+        state.top.data(), [this](QEvent* e) { return OnTopLevelEvent(e); });
+    state.contentWatch = std::make_unique<EventFilter>(
+        state.content, [this](QEvent* e) { return OnContentEvent(e); });
 }
 
 Window::~Window() {
-    controls_.clear();
-    contentWatch_.reset();
-    topWatch_.reset();
-    delete top_.data();
+    State& state = state_.Unchecked();
+    state.controls.clear();
+    state.contentWatch.reset();
+    state.topWatch.reset();
+    delete state.top.data();
 }
 
 Window* Window::GetImplicitWindow(const QString& className) {
-    for (const auto& window : OpenWindowRecords()) {
+    for (const auto& window : *OpenWindowRecords()) {
         if (window->ClassName() == className) return window.get();
     }
     return nullptr;
 }
 
-Window* Window::Constructor(std::unique_ptr<Window> window) {
-    Runtime::RequireGuiThread();
+Window* Window::Constructor(std::unique_ptr<Window>&& window) {
+    WindowRecords& records = *OpenWindowRecords();
     if (!window) throw NilObjectException("no window to construct");
-    window->Layout();
-    window->CreateControls();
-    window->AddMenuHandlers();
-    window->OrderTabs();
-    Window* opened = window.get();
-    OpenWindowRecords().push_back(std::move(window));
-    if (opened->visible_) opened->ShowWidget();
+    std::unique_ptr<Window> building = std::move(window);
+    building->Layout();
+    building->CreateControls();
+    building->AddMenuHandlers();
+    building->OrderTabs();
+    Window* opened = building.get();
+    records.push_back(std::move(building));
+    if (opened->state_->visible) opened->ShowWidget();
     opened->OpenControls();
     return opened;
 }
 
 std::vector<Window*> Window::OpenWindows() {
     std::vector<Window*> windows;
-    for (const auto& window : OpenWindowRecords()) windows.push_back(window.get());
+    for (const auto& window : *OpenWindowRecords()) windows.push_back(window.get());
     return windows;
 }
 
 void Window::CloseAll() {
     // Destroying a window can make Qt move the focus; take the records out first.
-    auto closing = std::move(OpenWindowRecords());
-    OpenWindowRecords().clear();
+    WindowRecords& records = *OpenWindowRecords();
+    WindowRecords closing = std::move(records);
+    records.clear();
     closing.clear();
     // Windows closed while no event loop ran are still waiting to be destroyed.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -95,150 +102,141 @@ void Window::CloseAll() {
 std::int64_t Window::Width() const { return ContentSize().width(); }
 
 void Window::Width(std::int64_t width) {
-    Runtime::RequireGuiThread();
-    width_ = width;
+    state_->width = width;
     ApplySize();
 }
 
 std::int64_t Window::Height() const { return ContentSize().height(); }
 
 void Window::Height(std::int64_t height) {
-    Runtime::RequireGuiThread();
-    height_ = height;
+    state_->height = height;
     ApplySize();
 }
 
 void Window::MinWidth(std::int64_t width) {
-    minWidth_ = width;
+    state_->minWidth = width;
     ApplySizeLimits();
 }
 
 void Window::MinHeight(std::int64_t height) {
-    minHeight_ = height;
+    state_->minHeight = height;
     ApplySizeLimits();
 }
 
 void Window::MaxWidth(std::int64_t width) {
-    maxWidth_ = width;
+    state_->maxWidth = width;
     ApplySizeLimits();
 }
 
 void Window::MaxHeight(std::int64_t height) {
-    maxHeight_ = height;
+    state_->maxHeight = height;
     ApplySizeLimits();
 }
 
-QString Window::Title() const { return top_->windowTitle(); }
+QString Window::Title() const { return state_->top->windowTitle(); }
 
-void Window::Title(const QString& title) {
-    Runtime::RequireGuiThread();
-    top_->setWindowTitle(title);
-}
+void Window::Title(const QString& title) { state_->top->setWindowTitle(title); }
 
 void Window::CloseButton(bool hasButton) {
-    closeButton_ = hasButton;
+    state_->closeButton = hasButton;
     ApplyFlags();
 }
 
 void Window::Resizeable(bool resizeable) {
-    resizeable_ = resizeable;
+    state_->resizeable = resizeable;
     ApplySizeLimits();
     ApplyFlags();
 }
 
 void Window::MaximizeButton(bool hasButton) {
-    maximizeButton_ = hasButton;
+    state_->maximizeButton = hasButton;
     ApplyFlags();
 }
 
 void Window::MinimizeButton(bool hasButton) {
-    minimizeButton_ = hasButton;
+    state_->minimizeButton = hasButton;
     ApplyFlags();
 }
 
 void Window::Frame(std::int64_t frame) {
-    frame_ = frame;
+    state_->frame = frame;
     ApplyFlags();
 }
 
-void Window::Placement(std::int64_t placement) { placement_ = placement; }
+void Window::Placement(std::int64_t placement) { state_->placement = placement; }
 
-bool Window::Visible() const { return top_->isVisible(); }
+bool Window::Visible() const { return state_->top->isVisible(); }
 
 void Window::Visible(bool visible) {
-    Runtime::RequireGuiThread();
-    visible_ = visible;
+    State& state = *state_;
+    state.visible = visible;
     if (!visible) {
-        top_->hide();
-    } else if (GetImplicitWindow(className_) == this) {
+        state.top->hide();
+    } else if (GetImplicitWindow(state.className) == this) {
         ShowWidget();
     }
 }
 
 void Window::MenuBar(std::shared_ptr<::MenuBar> menuBar) {
-    Runtime::RequireGuiThread();
-    menuBar_ = std::move(menuBar);
+    state_->menuBar = std::move(menuBar);
     BuildQtMenuBar();
     ApplySize();
 }
 
 void Window::MouseCursor(Cursors cursor) {
-    Runtime::RequireGuiThread();
-    cursor_ = cursor;
-    content_->setCursor(cursor == Cursors::SplitterNorthSouth ? Qt::SplitVCursor : Qt::ArrowCursor);
+    State& state = *state_;
+    state.cursor = cursor;
+    state.content->setCursor(cursor == Cursors::SplitterNorthSouth ? Qt::SplitVCursor
+                                                                   : Qt::ArrowCursor);
 }
 
 void Window::Show() {
-    Runtime::RequireGuiThread();
-    visible_ = true;
+    state_->visible = true;
     ShowWidget();
 }
 
-void Window::Close() {
-    Runtime::RequireGuiThread();
-    top_->close();
-}
+void Window::Close() { state_->top->close(); }
 
-void Window::AddControl(std::unique_ptr<RectControl> control) {
-    Runtime::RequireGuiThread();
+void Window::AddControl(std::unique_ptr<RectControl>&& control) {
+    State& state = *state_;
     if (!control) throw NilObjectException("no control to add");
-    controls_.push_back(std::move(control));
+    state.controls.push_back(std::move(control));
 }
 
 RectControl* Window::ControlByName(const QString& name) const {
-    Runtime::RequireGuiThread();
-    for (const auto& control : controls_) {
+    for (const auto& control : state_->controls) {
         if (control->Name() == name) return control.get();
     }
     return nullptr;
 }
 
 RectControl* Window::ControlByWidget(const QWidget* widget) const {
-    for (const auto& control : controls_) {
+    for (const auto& control : state_->controls) {
         if (control->Widget() == widget) return control.get();
     }
     return nullptr;
 }
 
 void Window::AddMenuHandler(const QString& key, MenuHandlers::Handler handler) {
-    menuHandlers_.Add(key, std::move(handler));
+    state_->menuHandlers.Add(key, std::move(handler));
 }
 
-QWidget* Window::Widget() const { return top_; }
+QWidget* Window::Widget() const { return state_->top; }
 
 QSize Window::ContentSize() const {
-    if (top_->isVisible()) return content_->size();
-    return {ToInt(width_), ToInt(height_)};
+    const State& state = *state_;
+    if (state.top->isVisible()) return state.content->size();
+    return {ToInt(state.width), ToInt(state.height)};
 }
 
 void Window::ContainerResized(const RectControl* container, QSize size) {
-    for (const auto& control : controls_) {
+    for (const auto& control : state_->controls) {
         if (control->Parent() == container) control->FollowContainer(size);
     }
 }
 
 void Window::PushDefaultButton() {
-    for (const auto& control : controls_) {
+    for (const auto& control : state_->controls) {
         auto* button = dynamic_cast<PushButton*>(control.get());
         if (button != nullptr && button->Default()) {
             button->Push();
@@ -248,13 +246,14 @@ void Window::PushDefaultButton() {
 }
 
 void Window::MenuItemChosen(const MenuItem& item) {
-    if (std::optional<bool> handled = menuHandlers_.Offer(item.Name()); handled && *handled) return;
+    const MenuHandlers& handlers = state_->menuHandlers;
+    if (std::optional<bool> handled = handlers.Offer(item.Name()); handled && *handled) return;
     if (Application* app = Application::GetAppObject()) {
         if (std::optional<bool> handled = app->Handlers().Offer(item.Name()); handled && *handled) {
             return;
         }
     }
-    if (menuHandlers_.Has(item.Name())) return;
+    if (handlers.Has(item.Name())) return;
     if (dynamic_cast<const QuitMenuItem*>(&item) != nullptr) {
         Application::Quit();
         return;
@@ -263,52 +262,56 @@ void Window::MenuItemChosen(const MenuItem& item) {
 }
 
 void Window::ApplyFlags() {
-    Qt::WindowFlags flags =
-        (frame_ == 3 ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (closeButton_) flags |= Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
-    if (minimizeButton_) flags |= Qt::WindowMinimizeButtonHint;
-    if (maximizeButton_ && resizeable_) flags |= Qt::WindowMaximizeButtonHint;
-    if (!resizeable_) flags |= Qt::MSWindowsFixedSizeDialogHint;
-    const bool wasVisible = top_->isVisible();
-    top_->setWindowFlags(flags);
-    if (wasVisible) top_->show();
+    const State& state = *state_;
+    Qt::WindowFlags flags = (state.frame == 3 ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint |
+                            Qt::WindowTitleHint;
+    if (state.closeButton) flags |= Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
+    if (state.minimizeButton) flags |= Qt::WindowMinimizeButtonHint;
+    if (state.maximizeButton && state.resizeable) flags |= Qt::WindowMaximizeButtonHint;
+    if (!state.resizeable) flags |= Qt::MSWindowsFixedSizeDialogHint;
+    const bool wasVisible = state.top->isVisible();
+    state.top->setWindowFlags(flags);
+    if (wasVisible) state.top->show();
 }
 
 // The window manager is told the limits of the whole window: those of the
 // content area with the menu bar added.
 void Window::ApplySizeLimits() {
-    Runtime::RequireGuiThread();
+    const State& state = *state_;
     const std::int64_t menuHeight = MenuBarHeight();
-    if (resizeable_) {
-        content_->setMinimumSize(ToInt(minWidth_), ToInt(minHeight_));
-        content_->setMaximumSize(ToInt(maxWidth_), ToInt(maxHeight_));
-        top_->setMinimumSize(ToInt(minWidth_), ToInt(minHeight_ + menuHeight));
-        top_->setMaximumSize(ToInt(maxWidth_), ToInt(maxHeight_ + menuHeight));
+    if (state.resizeable) {
+        state.content->setMinimumSize(ToInt(state.minWidth), ToInt(state.minHeight));
+        state.content->setMaximumSize(ToInt(state.maxWidth), ToInt(state.maxHeight));
+        state.top->setMinimumSize(ToInt(state.minWidth), ToInt(state.minHeight + menuHeight));
+        state.top->setMaximumSize(ToInt(state.maxWidth), ToInt(state.maxHeight + menuHeight));
     } else {
-        content_->setFixedSize(ToInt(width_), ToInt(height_));
-        top_->setFixedSize(ToInt(width_), ToInt(height_ + menuHeight));
+        state.content->setFixedSize(ToInt(state.width), ToInt(state.height));
+        state.top->setFixedSize(ToInt(state.width), ToInt(state.height + menuHeight));
     }
 }
 
 // The limits follow the size of a fixed window and the menu bar's height.
 void Window::ApplySize() {
     ApplySizeLimits();
-    top_->resize(ToInt(width_), ToInt(height_ + MenuBarHeight()));
+    const State& state = *state_;
+    state.top->resize(ToInt(state.width), ToInt(state.height + MenuBarHeight()));
 }
 
 std::int64_t Window::MenuBarHeight() const {
-    return top_->menuWidget() != nullptr ? top_->menuWidget()->sizeHint().height() : 0;
+    const QWidget* bar = state_->top->menuWidget();
+    return bar != nullptr ? bar->sizeHint().height() : 0;
 }
 
 void Window::BuildQtMenuBar() {
-    if (!menuBar_) {
-        top_->setMenuBar(nullptr);
+    State& state = *state_;
+    if (!state.menuBar) {
+        state.top->setMenuBar(nullptr);
         return;
     }
-    auto* bar = new QMenuBar(top_);
+    auto* bar = new QMenuBar(state.top);
     new MenuBarKeyboard(bar);  // owned by the bar
-    for (std::int64_t m = 0; m < menuBar_->Count(); ++m) {
-        const MenuItem& menuItem = menuBar_->Item(m);
+    for (std::int64_t m = 0; m < state.menuBar->Count(); ++m) {
+        const MenuItem& menuItem = state.menuBar->Item(m);
         QMenu* menu = bar->addMenu(menuItem.Text());
         menu->menuAction()->setVisible(menuItem.Visible());
         for (std::int64_t i = 0; i < menuItem.Count(); ++i) {
@@ -330,20 +333,21 @@ void Window::BuildQtMenuBar() {
             } else {
                 action->setMenuRole(QAction::NoRole);
             }
-            QObject::connect(action, &QAction::triggered, top_,
+            QObject::connect(action, &QAction::triggered, state.top,
                              [this, &item] { MenuItemChosen(item); });
         }
     }
-    top_->setMenuBar(bar);
+    state.top->setMenuBar(bar);
 }
 
 // Tab order: the controls of each parent by TabIndex, a container's own
 // controls following the container.
 void Window::OrderTabs() {
+    const auto& controls = state_->controls;
     std::vector<RectControl*> chain;
     std::function<void(const RectControl*)> visit = [&](const RectControl* container) {
         std::vector<RectControl*> children;
-        for (const auto& control : controls_) {
+        for (const auto& control : controls) {
             if (control->Parent() == container) children.push_back(control.get());
         }
         std::stable_sort(children.begin(), children.end(), [](RectControl* a, RectControl* b) {
@@ -366,52 +370,53 @@ void Window::OrderTabs() {
 }
 
 void Window::ShowWidget() {
-    if (!placed_ && placement_ == 1) {
+    State& state = *state_;
+    if (!state.placed && state.placement == 1) {
         const QWidget* front = QApplication::activeWindow();
         const QRect area =
-            front != nullptr ? front->frameGeometry() : top_->screen()->availableGeometry();
-        QRect frame = top_->frameGeometry();
+            front != nullptr ? front->frameGeometry() : state.top->screen()->availableGeometry();
+        QRect frame = state.top->frameGeometry();
         frame.moveCenter(area.center());
-        top_->move(frame.topLeft());
+        state.top->move(frame.topLeft());
     }
-    placed_ = true;
-    top_->show();
-    top_->raise();
-    top_->activateWindow();
+    state.placed = true;
+    state.top->show();
+    state.top->raise();
+    state.top->activateWindow();
 }
 
 void Window::OpenControls() {
-    for (const auto& control : controls_) control->RaiseOpen();
+    for (const auto& control : state_->controls) control->RaiseOpen();
 }
 
 bool Window::OnContentEvent(QEvent* event) {
     switch (event->type()) {
         case QEvent::Resize:
-            ContainerResized(nullptr, content_->size());
+            ContainerResized(nullptr, state_->content->size());
             return false;
         // A quick second press reaches Qt as a double click; it is a press like any other.
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: {
             const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
             bool taken = false;
-            if (MouseDown) Runtime::Invoke([&] { taken = MouseDown(p.x(), p.y()); });
-            pressTaken_ = taken;
+            if (*MouseDown) Runtime::Invoke([&] { taken = (*MouseDown)(p.x(), p.y()); });
+            state_->pressTaken = taken;
             return taken;
         }
         case QEvent::MouseMove: {
             const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
-            if (pressTaken_) {
-                if (MouseDrag) Runtime::Invoke([&] { MouseDrag(p.x(), p.y()); });
-            } else if (MouseMove) {
-                Runtime::Invoke([&] { MouseMove(p.x(), p.y()); });
+            if (state_->pressTaken) {
+                if (*MouseDrag) Runtime::Invoke([&] { (*MouseDrag)(p.x(), p.y()); });
+            } else if (*MouseMove) {
+                Runtime::Invoke([&] { (*MouseMove)(p.x(), p.y()); });
             }
             return false;
         }
         case QEvent::MouseButtonRelease: {
-            if (!pressTaken_) return false;
-            pressTaken_ = false;
+            if (!state_->pressTaken) return false;
+            state_->pressTaken = false;
             const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
-            if (MouseUp) Runtime::Invoke([&] { MouseUp(p.x(), p.y()); });
+            if (*MouseUp) Runtime::Invoke([&] { (*MouseUp)(p.x(), p.y()); });
             return true;
         }
         default:
@@ -424,7 +429,7 @@ bool Window::OnTopLevelEvent(QEvent* event) {
     // The window manager's close command (a spontaneous close) on a window
     // without a close button ends the program, as Exit does; the window stays
     // until then.
-    if (event->spontaneous() && !closeButton_) {
+    if (event->spontaneous() && !state_->closeButton) {
         event->ignore();
         Application::Quit();
         return true;
@@ -437,7 +442,7 @@ bool Window::OnTopLevelEvent(QEvent* event) {
 // is destroyed once the close event has been handled, at the latest when the
 // event loop ends.
 void Window::Forget() {
-    auto& records = OpenWindowRecords();
+    WindowRecords& records = *OpenWindowRecords();
     auto found = std::find_if(records.begin(), records.end(),
                               [this](const auto& record) { return record.get() == this; });
     if (found == records.end()) return;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/Cursors.h"
+#include "framework/GuiThreadOnly.h"
 #include "framework/IllegalCastException.h"
 #include "framework/MenuBar.h"
 #include "framework/MenuHandlers.h"
@@ -24,7 +25,9 @@ class RectControl;
 // the menu bar), y growing downwards. The framework keeps the open windows,
 // one record per window, found by class name; a window closed by the user is
 // forgotten and destroyed. The window manager's close command on a window
-// without a close button quits the application instead.
+// without a close button quits the application instead. Every operation, the
+// static ones too, raises ThreadAccessingUIException off the GUI thread before
+// it does anything.
 class Window {
 public:
     explicit Window(QString className);
@@ -32,14 +35,15 @@ public:
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
 
-    const QString& ClassName() const { return className_; }
+    const QString& ClassName() const { return state_->className; }
 
     // The open window of that class, or nullptr.
     static Window* GetImplicitWindow(const QString& className);
     // Runs Layout, CreateControls and AddMenuHandlers, records the window among
     // the open ones, shows it when Visible and raises its controls' Open
-    // events. A failure in a hook destroys the partly built window and passes on.
-    static Window* Constructor(std::unique_ptr<Window> window);
+    // events. A failure in a hook destroys the partly built window and passes
+    // on. Off the GUI thread the window stays with the caller.
+    static Window* Constructor(std::unique_ptr<Window>&& window);
     // The open window of class T (T::kClassName) or a newly built one.
     template <class T>
     static T* Obtain();
@@ -69,36 +73,37 @@ public:
     bool Visible() const;
     void Visible(bool visible);
     void MenuBar(std::shared_ptr<::MenuBar> menuBar);
-    const std::shared_ptr<::MenuBar>& MenuBar() const { return menuBar_; }
+    const std::shared_ptr<::MenuBar>& MenuBar() const { return state_->menuBar; }
     void MouseCursor(Cursors cursor);
-    Cursors MouseCursor() const { return cursor_; }
+    Cursors MouseCursor() const { return state_->cursor; }
     void Show();
     void Close();
 
     // Creates a control of class T on this window and registers it under the name.
     template <class T>
     T& NewControl(const QString& name);
-    void AddControl(std::unique_ptr<RectControl> control);
+    // Off the GUI thread the control stays with the caller.
+    void AddControl(std::unique_ptr<RectControl>&& control);
     RectControl* ControlByName(const QString& name) const;
     RectControl* ControlByWidget(const QWidget* widget) const;
     // The control of that name as a T; raises when there is none or it is no T.
     template <class T>
     T& Control(const QString& name) const;
-    std::int64_t ControlCount() const { return static_cast<std::int64_t>(controls_.size()); }
+    std::int64_t ControlCount() const { return static_cast<std::int64_t>(state_->controls.size()); }
 
     void AddMenuHandler(const QString& key, MenuHandlers::Handler handler);
-    const MenuHandlers& Handlers() const { return menuHandlers_; }
+    const MenuHandlers& Handlers() const { return state_->menuHandlers; }
 
     // The window's mouse events, in content-area coordinates. Drag and up
     // follow only a press for which MouseDown returned true.
-    std::function<void(std::int64_t x, std::int64_t y)> MouseMove;
-    std::function<bool(std::int64_t x, std::int64_t y)> MouseDown;
-    std::function<void(std::int64_t x, std::int64_t y)> MouseDrag;
-    std::function<void(std::int64_t x, std::int64_t y)> MouseUp;
+    GuiThreadOnly<std::function<void(std::int64_t x, std::int64_t y)>> MouseMove;
+    GuiThreadOnly<std::function<bool(std::int64_t x, std::int64_t y)>> MouseDown;
+    GuiThreadOnly<std::function<void(std::int64_t x, std::int64_t y)>> MouseDrag;
+    GuiThreadOnly<std::function<void(std::int64_t x, std::int64_t y)>> MouseUp;
 
     // The framework's side.
     QWidget* Widget() const;
-    QWidget* ContentArea() const { return content_; }
+    QWidget* ContentArea() const { return state_->content; }
     QSize ContentSize() const;
     void ContainerResized(const RectControl* container, QSize size);
     void PushDefaultButton();
@@ -125,30 +130,36 @@ private:
     bool OnTopLevelEvent(QEvent* event);
     void Forget();
 
-    QString className_;
-    QPointer<QMainWindow> top_;
-    QWidget* content_ = nullptr;
-    std::unique_ptr<EventFilter> topWatch_;
-    std::unique_ptr<EventFilter> contentWatch_;
-    std::vector<std::unique_ptr<RectControl>> controls_;
-    std::shared_ptr<::MenuBar> menuBar_;
-    MenuHandlers menuHandlers_;
-    std::int64_t width_ = 100;
-    std::int64_t height_ = 100;
-    std::int64_t minWidth_ = 0;
-    std::int64_t minHeight_ = 0;
-    std::int64_t maxWidth_ = 32000;
-    std::int64_t maxHeight_ = 32000;
-    bool closeButton_ = true;
-    bool resizeable_ = true;
-    bool maximizeButton_ = true;
-    bool minimizeButton_ = true;
-    std::int64_t frame_ = 0;
-    std::int64_t placement_ = 0;
-    bool visible_ = true;
-    bool pressTaken_ = false;
-    bool placed_ = false;
-    Cursors cursor_ = Cursors::StandardPointer;
+    struct State {
+        explicit State(QString name);
+
+        QString className;
+        QPointer<QMainWindow> top;
+        QWidget* content = nullptr;
+        std::unique_ptr<EventFilter> topWatch;
+        std::unique_ptr<EventFilter> contentWatch;
+        std::vector<std::unique_ptr<RectControl>> controls;
+        std::shared_ptr<::MenuBar> menuBar;
+        MenuHandlers menuHandlers;
+        std::int64_t width = 100;
+        std::int64_t height = 100;
+        std::int64_t minWidth = 0;
+        std::int64_t minHeight = 0;
+        std::int64_t maxWidth = 32000;
+        std::int64_t maxHeight = 32000;
+        bool closeButton = true;
+        bool resizeable = true;
+        bool maximizeButton = true;
+        bool minimizeButton = true;
+        std::int64_t frame = 0;
+        std::int64_t placement = 0;
+        bool visible = true;
+        bool pressTaken = false;
+        bool placed = false;
+        Cursors cursor = Cursors::StandardPointer;
+    };
+
+    GuiThreadOnly<State> state_;
 };
 
 template <class T>

@@ -7,20 +7,15 @@
 #include <QTimer>
 #include <algorithm>
 #include <stdexcept>
-#include <thread>
 
 #include "framework/Application.h"
-#include "framework/GroupBox.h"
 #include "framework/GuiTestSupport.h"
 #include "framework/IOException.h"
-#include "framework/Label.h"
 #include "framework/Listbox.h"
 #include "framework/PushButton.h"
 #include "framework/QuitMenuItem.h"
 #include "framework/Separator.h"
-#include "framework/TextArea.h"
 #include "framework/TextField.h"
-#include "framework/ThreadAccessingUIException.h"
 
 namespace {
 
@@ -369,57 +364,6 @@ TEST_F(WindowTest, OnlyAPressTheWindowTakesIsFollowedByDragAndUp) {
     EXPECT_EQ(content->cursor().shape(), Qt::SplitVCursor);
     window.MouseCursor(Cursors::StandardPointer);
     EXPECT_EQ(content->cursor().shape(), Qt::ArrowCursor);
-}
-
-TEST_F(WindowTest, WindowOperationsOffTheGuiThreadRaise) {
-    ProbeWindow& window =
-        Build([](ProbeWindow& w) { Place<TextField>(w, "Field", 10, 10, 50, 20); });
-    TextField& field = window.Control<TextField>(QStringLiteral("Field"));
-    bool windowRaised = false;
-    bool controlRaised = false;
-    std::thread worker([&] {
-        try {
-            window.Title(QStringLiteral("elsewhere"));
-        } catch (const ThreadAccessingUIException&) {
-            windowRaised = true;
-        }
-        try {
-            field.Text(QStringLiteral("elsewhere"));
-        } catch (const ThreadAccessingUIException&) {
-            controlRaised = true;
-        }
-    });
-    worker.join();
-    EXPECT_TRUE(windowRaised);
-    EXPECT_TRUE(controlRaised);
-    EXPECT_EQ(window.Title(), QStringLiteral("Probe"));
-}
-
-// A control built off the GUI thread raises before any widget exists.
-TEST_F(WindowTest, ControlsBuiltOffTheGuiThreadRaiseBeforeAnyWidgetExists) {
-    ProbeWindow& window = Build([](ProbeWindow&) {});
-    const QString name = QStringLiteral("Elsewhere");
-    const std::function<void()> builds[] = {
-        [&] { window.NewControl<Label>(name); },     [&] { window.NewControl<TextField>(name); },
-        [&] { window.NewControl<TextArea>(name); },  [&] { window.NewControl<PushButton>(name); },
-        [&] { window.NewControl<GroupBox>(name); },  [&] { window.NewControl<Listbox>(name); },
-        [&] { window.NewControl<Separator>(name); },
-    };
-    const qsizetype widgetsBefore = QApplication::allWidgets().size();
-    int raised = 0;
-    std::thread worker([&] {
-        for (const auto& build : builds) {
-            try {
-                build();
-            } catch (const ThreadAccessingUIException&) {
-                ++raised;
-            }
-        }
-    });
-    worker.join();
-    EXPECT_EQ(raised, static_cast<int>(std::size(builds)));
-    EXPECT_EQ(QApplication::allWidgets().size(), widgetsBefore);
-    EXPECT_EQ(window.ControlCount(), 0);
 }
 
 }  // namespace
