@@ -12,12 +12,19 @@ const QString kLineEnding = QStringLiteral("\r\n");
 const QString kLineEnding = QStringLiteral("\n");
 #endif
 
+// The text is written to the file in pieces of about this size.
+constexpr qsizetype kPieceSize = 64 * 1024;
+
 }  // namespace
 
+// The file is unbuffered and the stream keeps its own buffer. Qt's buffered
+// file reports a write that only reached its buffer as done, and Qt 6.4's
+// QSaveFile::commit() replaces the old file even when flushing that buffer
+// fails; here every write to the file is one whose outcome is checked.
 std::unique_ptr<TextOutputStream> TextOutputStream::Create(const FolderItem& file) {
     auto saveFile = std::make_unique<QSaveFile>(file.NativePath());
     std::unique_ptr<TextOutputStream> stream(new TextOutputStream(std::move(saveFile)));
-    if (!stream->file_->open(QIODevice::WriteOnly)) stream->Fail("create");
+    if (!stream->file_->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) stream->Fail("create");
     return stream;
 }
 
@@ -34,13 +41,26 @@ void TextOutputStream::Write(const QString& text) {
         throw IOException("cannot write to \"" + file_->fileName().toStdString() +
                           "\": the stream is closed");
     }
-    const QByteArray bytes = text.toUtf8();
-    if (file_->write(bytes) != bytes.size()) Fail("write");
+    pending_ += text.toUtf8();
+    if (pending_.size() >= kPieceSize) WritePending();
 }
 
 void TextOutputStream::Close() {
     if (!file_->isOpen()) return;
+    WritePending();
     if (!file_->commit()) Fail("write");
+}
+
+// A write that the file system takes only in part (the disk filling up during
+// it) is continued; the one after it then fails with the system's reason.
+void TextOutputStream::WritePending() {
+    qsizetype done = 0;
+    while (done < pending_.size()) {
+        const qint64 written = file_->write(pending_.constData() + done, pending_.size() - done);
+        if (written <= 0) Fail("write");
+        done += written;
+    }
+    pending_.clear();
 }
 
 void TextOutputStream::Fail(const char* doing) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <memory>
 
@@ -8,9 +9,10 @@
 class QSaveFile;
 
 // Writes a text file in UTF-8. The file appears, or an existing one is
-// replaced, only when Close succeeds; a stream dropped without Close, or one
-// that failed, leaves no partial file and an existing file untouched.
-// Failures raise IOException naming the file and the system's reason.
+// replaced, only when Close has written every byte of the text; a stream
+// dropped without Close, or one that failed, leaves no partial file and an
+// existing file untouched. Failures raise IOException naming the file and the
+// system's reason.
 class TextOutputStream {
 public:
     static std::unique_ptr<TextOutputStream> Create(const FolderItem& file);
@@ -25,7 +27,9 @@ public:
 
 private:
     explicit TextOutputStream(std::unique_ptr<QSaveFile> file);
+    void WritePending();
     [[noreturn]] void Fail(const char* doing);
 
     std::unique_ptr<QSaveFile> file_;
+    QByteArray pending_;
 };
