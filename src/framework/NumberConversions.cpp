@@ -109,27 +109,21 @@ bool IsAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 bool CheckNumberSyntax(const QString& number, long long& leadingExponent) {
     qsizetype i = 0;
     if (i < number.size() && (number.at(i) == u'+' || number.at(i) == u'-')) ++i;
-    long long integerDigits = 0;
-    long long firstSignificant = 0;  // position relative to the point, 0 = none yet
-    bool seenSignificant = false;
-    bool anyDigit = false;
-    for (; i < number.size() && IsAsciiDigit(number.at(i)); ++i) {
-        anyDigit = true;
-        ++integerDigits;
-        if (!seenSignificant && number.at(i) != u'0') {
-            seenSignificant = true;
-            firstSignificant = integerDigits;
-        }
+    // The power of ten of the first digit that is not 0, once there is one.
+    std::optional<long long> firstPower;
+    const qsizetype integerStart = i;
+    while (i < number.size() && IsAsciiDigit(number.at(i))) ++i;
+    const qsizetype integerEnd = i;
+    for (qsizetype k = integerStart; k < integerEnd && !firstPower; ++k) {
+        if (number.at(k) != u'0') firstPower = integerEnd - k - 1;
     }
+    bool anyDigit = integerEnd > integerStart;
     if (i < number.size() && number.at(i) == u'.') {
         long long fractionPosition = 0;
         for (++i; i < number.size() && IsAsciiDigit(number.at(i)); ++i) {
             anyDigit = true;
             ++fractionPosition;
-            if (!seenSignificant && number.at(i) != u'0') {
-                seenSignificant = true;
-                firstSignificant = integerDigits + 1 - fractionPosition;
-            }
+            if (!firstPower && number.at(i) != u'0') firstPower = -fractionPosition;
         }
     }
     if (!anyDigit) return false;
@@ -142,15 +136,17 @@ bool CheckNumberSyntax(const QString& number, long long& leadingExponent) {
             ++i;
         }
         if (i == number.size()) return false;
+        // The first digit's power lies within the text's length of 0: an
+        // exponent beyond that decides the sign of their sum alone, and need
+        // grow no further.
+        const long long decisive = static_cast<long long>(number.size());
         for (; i < number.size() && IsAsciiDigit(number.at(i)); ++i) {
-            if (exponent < 100000) exponent = exponent * 10 + (number.at(i).unicode() - u'0');
+            if (exponent <= decisive) exponent = exponent * 10 + (number.at(i).unicode() - u'0');
         }
         if (negative) exponent = -exponent;
     }
     if (i != number.size()) return false;
-    // firstSignificant counts digits before the point from 1: the digit's
-    // power of ten is firstSignificant - 1.
-    leadingExponent = seenSignificant ? firstSignificant - 1 + exponent : 0;
+    leadingExponent = firstPower ? *firstPower + exponent : 0;
     return true;
 }
 

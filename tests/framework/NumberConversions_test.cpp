@@ -139,4 +139,29 @@ TEST(NumberConversionsTest, CDblRefusesWhatIsNoFiniteNumber) {
     }
 }
 
+// Whether a number is beyond the range of a double follows from its value,
+// however many zeros it is written with.
+TEST(NumberConversionsTest, CDblTellsOverflowFromUnderflowByTheValueAlone) {
+    const QString million(1'000'000, u'0');
+    const QString zeros = million.left(999'999);
+    const struct {
+        QString text;
+        const char* shortText;
+    } cases[] = {
+        {"0." + zeros + "1e1000400", "1e400"},
+        {"0." + zeros + "1e999600", "1e-400"},
+        {"-0." + zeros + "1e1000400", "-1e400"},
+        {"1" + zeros + "e-1000400", "1e-401"},
+        {"1" + zeros + "e-999600", "1e400"},
+        {"1" + QString(400, u'0') + "e-10", "1e390"},
+        {"0000" + QString(400, u'0') + "1e-10", "1e-10"},
+        {"0." + zeros + "1e1" + million, "1e999"},
+        {"1" + zeros + "e-1" + million, "1e-999"},
+    };
+    for (const auto& c : cases) {
+        const std::optional<double> expected = CDblChecked(QString::fromLatin1(c.shortText));
+        EXPECT_EQ(CDblChecked(c.text), expected) << c.shortText;
+    }
+}
+
 }  // namespace
