@@ -55,6 +55,23 @@ std::optional<Writes> ReadLines(const QString& text, const QString& lineEnding,
     return writes;
 }
 
+// A one-line matrix followed by nothing but line endings, as a spreadsheet
+// copies one row of cells.
+std::optional<Writes> ReadEndedLine(const QString& text, const QString& lineEnding,
+                                    const QString& separator) {
+    const std::int64_t endingLength = Len(lineEnding);
+    const std::int64_t p = InStr(0, text, lineEnding);
+    const QString rest = Right(text, Len(text) - p - endingLength + 1);
+    if (rest != lineEnding.repeated(rest.size() / endingLength)) return std::nullopt;
+    return ReadOneLine(Left(text, p - 1), separator);
+}
+
+std::optional<Writes> ReadTextWithLines(const QString& text, const QString& lineEnding,
+                                        const QString& separator) {
+    if (std::optional<Writes> row = ReadEndedLine(text, lineEnding, separator)) return row;
+    return ReadLines(text, lineEnding, separator);
+}
+
 }  // namespace
 
 std::optional<Writes> PasteMatrixReader::Read(const QString& clipboardText,
@@ -66,8 +83,8 @@ std::optional<Writes> PasteMatrixReader::Read(const QString& clipboardText,
     const bool hasTab = InStr(0, text, tab) > 0;
     const bool hasComma = InStr(0, text, comma) > 0;
 
-    if (hasLineEnding && hasTab) return ReadLines(text, lineEnding, tab);
-    if (hasLineEnding && hasComma) return ReadLines(text, lineEnding, comma);
+    if (hasLineEnding && hasTab) return ReadTextWithLines(text, lineEnding, tab);
+    if (hasLineEnding && hasComma) return ReadTextWithLines(text, lineEnding, comma);
     if (hasTab) return ReadOneLine(text, tab);
     if (hasLineEnding) return std::nullopt;
     if (hasComma) return ReadOneLine(text, comma);

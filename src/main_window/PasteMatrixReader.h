@@ -16,7 +16,8 @@ struct FieldWrite {
 
 // Reads the clipboard matrix text: values separated by tabs or by commas (the
 // tab when the text holds both), either 4 or 9 values on one line, or one
-// matrix row per line on two or three lines.
+// matrix row per line on two or three lines. A one-line matrix may be followed
+// by line endings alone.
 class PasteMatrixReader {
 public:
     // The field writes in the order they are to be made, or nothing when the
