@@ -102,6 +102,9 @@ TEST(CalculationTest, EigenvectorsAreTurnedDownAndGiveTrendAndPlunge) {
     // Eigenvectors (0.8, -0.6, 0), (0.6, 0.8, 0), (0, 0, 1): a horizontal one
     // whose trend is below 0 before it is brought into 0 to 360.
     // Eigenvectors (0, 0.8, 0.6), (0, -0.6, 0.8), (1, 0, 0): no north component.
+    // Eigenvectors (1, 2, -2)/3, (2, 1, 2)/3, (2, -2, -1)/3 as the solver
+    // gives them: the first and the last point up, and every one of their
+    // components changes sign.
     const Case cases[] = {
         {"turned down",
          {"1.72", "0", "-0.96", "0", "2", "0", "-0.96", "0", "2.28"},
@@ -118,6 +121,11 @@ TEST(CalculationTest, EigenvectorsAreTurnedDownAndGiveTrendAndPlunge) {
          {Cells({"1", "3", "0", "0.8", "0.6", "090", "036.87"}),
           Cells({"2", "2", "0", "-0.6", "0.8", "270", "053.13"}),
           Cells({"3", "1", "1", "0", "0", "000", "000"}), Row{}}},
+        {"up with every component",
+         {"15", "6", "0", "6", "18", "-6", "0", "-6", "21"},
+         {Cells({"1", "27", "-0.33333", "-0.66667", "0.66667", "243.43", "041.81"}),
+          Cells({"2", "18", "0.66667", "0.33333", "0.66667", "026.57", "041.81"}),
+          Cells({"3", "9", "-0.66667", "0.66667", "0.33333", "135", "019.47"}), Row{}}},
     };
     for (const Case& c : cases) {
         FakeCalculationView view;
@@ -169,6 +177,39 @@ TEST(CalculationTest, TwoByTwoFallbackWritesFourColumnsAndTwoInvariants) {
                                          "1st invariant = \t4\n"
                                          "2nd invariant = \t-3\n") +
                               kNormalizeLine);
+}
+
+// Each field left empty in turn: the first two rows and columns must all be
+// there; an empty field of the third row or column gives a 2x2 matrix.
+TEST(CalculationTest, EachEmptyFieldRefusesOrGivesA2x2Matrix) {
+    const std::vector<Row> twoByTwoRows = {
+        Cells({"1", "3", "0.70711", "0.70711"}),
+        Cells({"2", "1", "0.70711", "-0.70711"}),
+        Row{},
+    };
+    const struct {
+        int field;
+        bool refused;
+    } cases[] = {
+        {1, true},  {2, true},  {3, false}, {4, true},  {5, true},
+        {6, false}, {7, false}, {8, false}, {9, false},
+    };
+    for (const auto& c : cases) {
+        FakeCalculationView view;
+        view.SetMatrix({"2", "1", "1", "1", "2", "1", "1", "1", "2"});
+        view.fields[c.field].clear();
+        view.Press();
+        if (c.refused) {
+            EXPECT_EQ(view.messages, std::vector<QString>{kNotEnough}) << c.field;
+            EXPECT_TRUE(view.rows.empty()) << c.field;
+            EXPECT_EQ(view.appends, 0) << c.field;
+        } else {
+            EXPECT_EQ(view.messages, std::vector<QString>{kAssuming2x2}) << c.field;
+            EXPECT_EQ(view.rows, twoByTwoRows) << c.field;
+            EXPECT_TRUE(view.notes.contains(QStringLiteral("2nd invariant = \t-3\n"))) << c.field;
+            EXPECT_FALSE(view.notes.contains(QStringLiteral("3rd invariant"))) << c.field;
+        }
+    }
 }
 
 TEST(CalculationTest, RefusalsChangeNothingButTheColumns) {
