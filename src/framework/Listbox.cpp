@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QStringList>
 #include <QTreeWidget>
 #include <cmath>
@@ -106,7 +107,31 @@ void Listbox::ScrollbarHorizontal(bool shown) {
     Tree()->setHorizontalScrollBarPolicy(shown ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
 }
 
-void Listbox::AddRow() { Tree()->addTopLevelItem(new QTreeWidgetItem); }
+// A list that showed its last row shows the new one, as a log does; one
+// scrolled up to earlier rows stays where it is.
+void Listbox::AddRow() {
+    QTreeWidget* tree = Tree();
+    const QScrollBar* bar = tree->verticalScrollBar();
+    const bool showedEnd = state_->scrollToEndPending || bar->value() >= bar->maximum();
+    tree->addTopLevelItem(new QTreeWidgetItem);
+    if (showedEnd) ScrollToEndSoon();
+}
+
+// Once for rows added together, when control is back in the event loop:
+// scrolling lays out every row of the list, which a scroll per row would
+// make the cost of adding one grow with the list.
+void Listbox::ScrollToEndSoon() {
+    State& state = *state_;
+    if (state.scrollToEndPending) return;
+    state.scrollToEndPending = true;
+    QMetaObject::invokeMethod(
+        Guard(),
+        [this] {
+            state_->scrollToEndPending = false;
+            Tree()->scrollToBottom();
+        },
+        Qt::QueuedConnection);
+}
 
 std::int64_t Listbox::ListCount() const { return Tree()->topLevelItemCount(); }
 

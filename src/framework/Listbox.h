@@ -41,7 +41,8 @@ public:
     void SelectionType(std::int64_t type);
     void ScrollbarHorizontal(bool shown);
 
-    // Appends an empty row.
+    // Appends an empty row; a list that showed its last row scrolls to show
+    // the new one.
     void AddRow();
     std::int64_t ListCount() const;
     QString Cell(std::int64_t row, std::int64_t column) const;
@@ -66,6 +67,7 @@ private:
     void CheckRow(std::int64_t row) const;
     void ApplyColumnWidths();
     void RememberDraggedWidth(int column, int width);
+    void ScrollToEndSoon();
 
     struct State {
         std::int64_t columnCount = 1;
@@ -73,6 +75,7 @@ private:
         std::vector<ColumnWidth> widths;
         std::vector<std::int64_t> headerTypes = std::vector<std::int64_t>(kMaxColumns, 0);
         bool applyingWidths = false;
+        bool scrollToEndPending = false;
         std::unique_ptr<EventFilter> resizeWatch;
         std::unique_ptr<EventFilter> keyWatch;
     };

@@ -42,7 +42,9 @@ bool RunOnEditor(const QString& name, Editor* editor) {
 
 bool RunOnListbox(const QString& name, Listbox& list, QWidget* focus) {
     if (name == QLatin1String("EditCopy")) {
-        QGuiApplication::clipboard()->setText(list.SelectedRowsText());
+        // As in the text controls, nothing to copy leaves the clipboard alone.
+        const QString text = list.SelectedRowsText();
+        if (!text.isEmpty()) QGuiApplication::clipboard()->setText(text);
         return true;
     }
     if (name == QLatin1String("EditSelectAll")) {

@@ -1,7 +1,10 @@
 #include "framework/TextArea.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -26,10 +29,15 @@ QString TextArea::Text() const {
     return text;
 }
 
+// An area that showed its end shows the new end, as a log does; one scrolled
+// up to earlier text stays where it is.
 void TextArea::AppendText(const QString& text) {
+    QScrollBar* bar = Editor()->verticalScrollBar();
+    const bool showedEnd = bar->value() >= bar->maximum();
     QTextCursor end(Editor()->document());
     end.movePosition(QTextCursor::End);
     end.insertText(text);
+    if (showedEnd) bar->setValue(bar->maximum());
 }
 
 void TextArea::AcceptTabs(bool accept) { Editor()->setTabChangesFocus(!accept); }
@@ -52,11 +60,23 @@ bool TextArea::OnEvent(QEvent* event) {
             ShowSelection(reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason);
             return false;
         }
-        case QEvent::KeyPress:
-            return Keyboard::IsAltCharacter(*static_cast<QKeyEvent*>(event));
+        case QEvent::KeyPress: {
+            const auto& key = *static_cast<QKeyEvent*>(event);
+            if (key.matches(QKeySequence::InsertLineSeparator)) return TypeLineBreak(key);
+            return Keyboard::IsAltCharacter(key);
+        }
         default:
             return false;
     }
+}
+
+// Shift+Return would type a line separator (U+2028), which the saved file
+// keeps and most editors show as no break at all: it types what Return types.
+bool TextArea::TypeLineBreak(const QKeyEvent& shifted) {
+    QKeyEvent unshifted(QEvent::KeyPress, shifted.key(), shifted.modifiers() & ~Qt::ShiftModifier,
+                        shifted.text(), shifted.isAutoRepeat(), shifted.count());
+    QCoreApplication::sendEvent(Editor(), &unshifted);
+    return true;
 }
 
 // Without the focus the editor paints its selection in the inactive colours;

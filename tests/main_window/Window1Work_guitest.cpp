@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QWindow>
@@ -85,6 +86,10 @@ protected:
     }
 
     QTreeWidget* Tree() const { return static_cast<QTreeWidget*>(window->Listbox1().Widget()); }
+
+    QPlainTextEdit* Notes() const {
+        return static_cast<QPlainTextEdit*>(window->TextArea1().Widget());
+    }
 
     void ClickCalculate() const {
         QTest::mouseClick(window->PushButton1().Widget(), Qt::LeftButton);
@@ -207,6 +212,48 @@ TEST_F(Window1WorkTest, AltShowsSevenColumnsWithTheCellsWrittenWhileFiveWereShow
     ClickCalculate();
     EXPECT_EQ(window->Listbox1().ColumnCount(), 5);
     EXPECT_TRUE(Tree()->isColumnHidden(5));
+}
+
+// The list shows about four rows and the notes about seven lines. A press
+// whose results land below them brings them into view when the end was in
+// view, and changes no focus, selection or cursor; a list or notes scrolled
+// up to earlier results stay where they are.
+TEST_F(Window1WorkTest, NewResultsComeIntoViewWhereTheEndWasInView) {
+    QPlainTextEdit* notes = Notes();
+    QScrollBar* notesBar = notes->verticalScrollBar();
+    QScrollBar* listBar = Tree()->verticalScrollBar();
+    const auto lastRowShown = [this] {
+        QCoreApplication::processEvents();
+        const QTreeWidgetItem* last = Tree()->topLevelItem(Tree()->topLevelItemCount() - 1);
+        return Tree()->viewport()->rect().contains(Tree()->visualItemRect(last));
+    };
+    window->TextArea1().AppendText(QStringLiteral("my notes"));
+    QTextCursor cursor = notes->textCursor();
+    cursor.setPosition(5);
+    notes->setTextCursor(cursor);
+    EnterMatrix(kDiagonal);
+    window->TextField9().SetFocus();
+    Key(Qt::Key_Return);
+    Tree()->topLevelItem(1)->setSelected(true);
+
+    for (int press = 2; press <= 3; ++press) {
+        Key(Qt::Key_Return);
+        ASSERT_EQ(Tree()->topLevelItemCount(), 4 * press);
+        EXPECT_TRUE(lastRowShown()) << press;
+        EXPECT_GT(notesBar->maximum(), 0);
+        EXPECT_EQ(notesBar->value(), notesBar->maximum()) << press;
+    }
+    EXPECT_EQ(Focused(), &window->TextField9());
+    EXPECT_EQ(Tree()->selectedItems(), QList<QTreeWidgetItem*>{Tree()->topLevelItem(1)});
+    EXPECT_EQ(notes->textCursor().position(), 5);
+    EXPECT_FALSE(notes->textCursor().hasSelection());
+
+    listBar->setValue(1);
+    notesBar->setValue(2);
+    Key(Qt::Key_Return);
+    EXPECT_FALSE(lastRowShown());
+    EXPECT_EQ(listBar->value(), 1);
+    EXPECT_EQ(notesBar->value(), 2);
 }
 
 TEST_F(Window1WorkTest, RefusedEntriesShowTheMessageAndChangeNothing) {
@@ -491,6 +538,41 @@ TEST_F(Window1WorkTest, EditCommandsChosenByKeyboardActOnTheFieldsSelection) {
     }
 }
 
+// With nothing selected, Copy and Cut leave the clipboard as it was, by key
+// and from the menu, in every control: in the list too once a Ctrl+click has
+// taken back the selection of its row.
+TEST_F(Window1WorkTest, CopyAndCutWithNothingSelectedLeaveTheClipboard) {
+    EnterMatrix(kDiagonal);
+    ClickCalculate();
+    const QPoint row = Tree()->visualItemRect(Tree()->topLevelItem(0)).center();
+    QTest::mouseClick(Tree()->viewport(), Qt::LeftButton, {}, row);
+    QTest::mouseClick(Tree()->viewport(), Qt::LeftButton, Qt::ControlModifier, row);
+    ASSERT_TRUE(Tree()->selectedItems().isEmpty());
+    Edit(window->TextField1())->deselect();
+
+    const QString matrix = QStringLiteral("1\t2\t3\n4\t5\t6\n7\t8\t9");
+    for (RectControl* control : {static_cast<RectControl*>(&window->Listbox1()),
+                                 static_cast<RectControl*>(&window->TextField1()),
+                                 static_cast<RectControl*>(&window->TextArea1())}) {
+        for (const Qt::Key key : {Qt::Key_C, Qt::Key_X}) {
+            const std::string name = control->Name().toStdString() + " " + char(key);
+            Clipboard().Text(matrix);
+            control->SetFocus();
+            Key(key, Qt::ControlModifier);
+            EXPECT_EQ(QGuiApplication::clipboard()->text(), matrix) << name << " by key";
+            Key(Qt::Key_E, Qt::AltModifier);
+            Key(key == Qt::Key_C ? Qt::Key_C : Qt::Key_T);
+            EXPECT_EQ(QGuiApplication::clipboard()->text(), matrix) << name << " from the menu";
+        }
+    }
+    EXPECT_EQ(Fields(), QStringList(std::begin(kDiagonal), std::end(kDiagonal)));
+    EXPECT_EQ(window->TextArea1().Text(), kDiagonalNotes);
+
+    QTest::mouseClick(Tree()->viewport(), Qt::LeftButton, {}, row);
+    Key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("1\t3\t0\t0\t1"));
+}
+
 // A letter typed with Alt is a menu key, never text; AltGr (Ctrl+Alt where a
 // platform reports it so) still types.
 TEST_F(Window1WorkTest, AltLettersTypeNothingButAltGrCharactersDo) {
@@ -629,6 +711,28 @@ TEST_F(Window1SaveTest, TheNotesAreSavedExactlyAsTheyStand) {
                                                          "B\xe2\x80\xa8"
                                                          "C\tD\nE"))
         << saved.right(40).toStdString();
+}
+
+// Shift+Return and Shift+Enter type the line break that Return types, and
+// the file has a line feed for each.
+TEST_F(Window1SaveTest, ShiftReturnInTheNotesTypesTheLineBreakOfReturn) {
+    window->TextArea1().SetFocus();
+    Key(Qt::Key_End, Qt::ControlModifier);
+    Key(Qt::Key_A);
+    Key(Qt::Key_Return, Qt::ShiftModifier);
+    Key(Qt::Key_B);
+    Key(Qt::Key_Enter, Qt::ShiftModifier | Qt::KeypadModifier);
+    Key(Qt::Key_C);
+    Key(Qt::Key_Return);
+    Key(Qt::Key_D);
+    EXPECT_EQ(window->TextArea1().Text(), kDiagonalNotes + QStringLiteral("a\nb\nc\nd"));
+    EXPECT_EQ(window->Listbox1().ListCount(), 4);
+
+    savePath = folder.filePath(QStringLiteral("notes.txt"));
+    Key(Qt::Key_S, Qt::ControlModifier);
+    QFile file(savePath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().endsWith(kDiagonalNotes.toUtf8() + "a\nb\nc\nd"));
 }
 
 TEST_F(Window1SaveTest, CancellingGivesFalseAndCreatesNoFile) {
