@@ -33,43 +33,37 @@ bool ReadRow(const QString& line, int row, const QString& separator, Writes& wri
     return true;
 }
 
-std::optional<Writes> ReadLines(const QString& text, const QString& lineEnding,
-                                const QString& separator) {
-    const std::int64_t endingLength = Len(lineEnding);
-    const std::int64_t p = InStr(0, text, lineEnding);
-    const QString line1 = Left(text, p - 1);
-    const QString rest = Right(text, Len(text) - p - endingLength + 1);
-    QString line2 = rest;
-    QString line3;
-    const std::int64_t q = InStr(0, rest, lineEnding);
-    if (q >= 1) {
-        line2 = Left(rest, q - 1);
-        line3 = Right(rest, Len(rest) - q - endingLength + 1);
-    }
+struct Cut {
+    QString before;
+    QString after;
+};
 
-    Writes writes;
-    if (!ReadRow(line1, 1, separator, writes) || !ReadRow(line2, 2, separator, writes)) {
-        return std::nullopt;
-    }
-    if (!line3.isEmpty() && !ReadRow(line3, 3, separator, writes)) return std::nullopt;
-    return writes;
-}
-
-// A one-line matrix followed by nothing but line endings, as a spreadsheet
-// copies one row of cells.
-std::optional<Writes> ReadEndedLine(const QString& text, const QString& lineEnding,
-                                    const QString& separator) {
-    const std::int64_t endingLength = Len(lineEnding);
+// The text before the first line ending and the text after it; the whole text
+// and nothing after it when there is no line ending.
+Cut CutAtLineEnding(const QString& text, const QString& lineEnding) {
     const std::int64_t p = InStr(0, text, lineEnding);
-    const QString rest = Right(text, Len(text) - p - endingLength + 1);
-    if (rest != lineEnding.repeated(rest.size() / endingLength)) return std::nullopt;
-    return ReadOneLine(Left(text, p - 1), separator);
+    if (p < 1) return {text, QString()};
+    return {Left(text, p - 1), Right(text, Len(text) - p - Len(lineEnding) + 1)};
 }
 
 std::optional<Writes> ReadTextWithLines(const QString& text, const QString& lineEnding,
                                         const QString& separator) {
-    if (std::optional<Writes> row = ReadEndedLine(text, lineEnding, separator)) return row;
-    return ReadLines(text, lineEnding, separator);
+    const Cut first = CutAtLineEnding(text, lineEnding);
+    // A one-line matrix followed by nothing but line endings, as a spreadsheet
+    // copies one row of cells.
+    if (first.after == lineEnding.repeated(first.after.size() / Len(lineEnding))) {
+        if (std::optional<Writes> row = ReadOneLine(first.before, separator)) return row;
+    }
+    const Cut second = CutAtLineEnding(first.after, lineEnding);
+    Writes writes;
+    if (!ReadRow(first.before, 1, separator, writes) ||
+        !ReadRow(second.before, 2, separator, writes)) {
+        return std::nullopt;
+    }
+    if (!second.after.isEmpty() && !ReadRow(second.after, 3, separator, writes)) {
+        return std::nullopt;
+    }
+    return writes;
 }
 
 }  // namespace
